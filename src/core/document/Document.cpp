@@ -1,0 +1,43 @@
+#include "document/Document.h"
+
+#include <utility>
+
+namespace gs {
+
+Document::Document() : WorkingImage(kImageSize, kImageSize, kInitialTransparentColour) {}
+
+void Document::ClearToTransparent(const Rect& r) { WorkingImage.FillRect(r, TransparentColor); }
+
+Rect Document::OperationRect() const {
+  return SelectionActive ? Selection : Rect{0, 0, kImageSize, kImageSize};
+}
+
+void Document::DestroyMask() {
+  SelectionActive = false;
+  Selection = {};
+}
+
+void Document::ArrangeMask() {
+  if (Selection.left > Selection.right) std::swap(Selection.left, Selection.right);
+  if (Selection.top > Selection.bottom) std::swap(Selection.top, Selection.bottom);
+}
+
+void Document::CreateBackup() {
+  undoImage_ = WorkingImage;
+  SetUndoAvailable(true);
+}
+
+bool Document::RestoreBackup() {
+  if (!undoAvailable_ || !undoImage_) return false;
+  WorkingImage = *undoImage_;
+  SetUndoAvailable(false);
+  return true;
+}
+
+void Document::SetUndoAvailable(bool available) {
+  const bool changed = available != undoAvailable_;
+  undoAvailable_ = available;
+  if (changed && UndoAvailabilityChanged) UndoAvailabilityChanged(available);
+}
+
+}  // namespace gs
