@@ -1,0 +1,27 @@
+#pragma once
+// Colour operations of the Filters menu: pixels keep their place and change
+// their colour. Interchange and Replace work on the selection when one is
+// active; the reductions always work on the whole image. Each takes the undo
+// snapshot first, keeps the selection and leaves Modified alone.
+
+#include "document/Document.h"
+
+namespace gs {
+
+// The selection clipped to the image, or the whole image.
+Rect ClippedOperationRect(const Document& doc);
+
+// The colour negative (each byte b becomes 255 − b). Pixels that were
+// transparent stay transparent; so does any pixel whose negative is the
+// transparent colour.
+void InterchangeColors(Document& doc);
+
+// Every pixel exactly `from` becomes `to`.
+void ReplaceColor(Document& doc, Colour from, Colour to);
+
+// "Adjust Color" entries 0, 1, 2: the whole image mapped to the nearest colour
+// of the standard table at 1, 4 or 8 bits per pixel. The transparent colour is
+// mapped like any other. Other indices only take the snapshot.
+void ReduceColours(Document& doc, int menuIndex);
+
+}  // namespace gs

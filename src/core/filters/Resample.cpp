@@ -1,0 +1,40 @@
+#include "filters/Resample.h"
+
+#include "raster/Stretch.h"
+
+namespace gs {
+namespace {
+
+Rect SourceRect(const Document& doc) {
+  const Rect bounds = doc.WorkingImage.Bounds();
+  return doc.SelectionActive ? doc.Selection.Intersected(bounds) : bounds;
+}
+
+}  // namespace
+
+ResampleFields InitialResampleFields(const Document& doc) {
+  if (!doc.SelectionActive) return {};
+  const Rect& s = doc.Selection;
+  return {s.Width(), s.Height(), s.left, s.top};
+}
+
+Surface ReDrawResample(const Document& doc, const ResampleFields& fields) {
+  Surface canvas(kImageSize, kImageSize, doc.TransparentColor);
+  const Rect source = SourceRect(doc);
+  if (doc.SelectionActive) {
+    canvas = doc.WorkingImage;
+    canvas.FillRect(doc.Selection, doc.TransparentColor);
+  }
+  if (source.IsEmpty()) return canvas;
+  StretchBlt(canvas, fields.x, fields.y, fields.width, fields.height, doc.WorkingImage, source.left, source.top,
+             source.Width(), source.Height(), StretchMode::Halftone);
+  return canvas;
+}
+
+void ApplyResample(Document& doc, const ResampleFields& fields) {
+  doc.CreateBackup();
+  doc.WorkingImage = ReDrawResample(doc, fields);
+  doc.DestroyMask();
+}
+
+}  // namespace gs

@@ -1,0 +1,38 @@
+#pragma once
+// The geometric transforms of the Filters menu: the two mirrors, the quarter
+// and half turns, and the rotation by any whole number of degrees. They move
+// pixels without changing their colours and always act on the whole image,
+// whatever the selection.
+
+#include "document/Document.h"
+#include "raster/Surface.h"
+
+namespace gs {
+
+// Pixel (x, y) moves to (x, h − 1 − y).
+void MirrorUpsideDown(Surface& image);
+// Pixel (x, y) moves to (w − 1 − x, y).
+void MirrorLeftRight(Surface& image);
+
+// Codes 90 (clockwise), 270 (counterclockwise) and 180 on a square image; any
+// other code leaves it as it is.
+void RotateByQuarters(Surface& image, int angleCode);
+
+// Forward-maps every pixel of a 32 × 32 image about pixel (16, 16) by `angle`
+// degrees (positive turns clockwise on screen). Each pixel is written to its
+// target and to the pixel after it in row order, which closes the gaps a
+// forward mapping leaves; pixels nothing reaches take `fill`.
+void RotateByAngle(Surface& image, double angle, Colour fill);
+
+// The menu commands. Each takes the undo snapshot first and leaves Modified
+// and the selection alone.
+// Flip menu: 0 "Horizontal" turns the image upside down, 1 "Vertical"
+// mirrors it left to right (the toolbar names them the other way round).
+void FlipCommand(Document& doc, int menuIndex);
+// Rotate menu 0..2: clockwise, counterclockwise, half turn.
+void RotateCommand(Document& doc, int menuIndex);
+// The rotation dialog's Apply: the snapshot is taken even for angle 0, which
+// changes no pixel.
+void Angle(Document& doc, int angle, Colour backColour);
+
+}  // namespace gs
