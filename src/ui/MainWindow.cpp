@@ -1,0 +1,416 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "ui/Areas.h"
+#include "ui/ColourSwatch.h"
+#include "ui/EditView.h"
+#include "ui/HelpWindow.h"
+#include "ui/SurfaceImage.h"
+#include "ui/SurfaceView.h"
+
+// Resources live in the static ui library; make sure they are linked in.
+static void InitGlyphSmithResources() { Q_INIT_RESOURCE(glyphsmith); }
+
+namespace gs::ui {
+namespace {
+
+constexpr QColor kPanelColour{0xA5, 0xA5, 0xA5};
+
+// The palette panel: grey, with a two-pixel black edge on its right.
+class LeftPanel : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), kPanelColour);
+    p.fillRect(width() - 2, 0, 2, height(), Qt::black);
+  }
+};
+
+// The bottom strip: its top edge carries on the palette panel's edge in white.
+class BottomPanel : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.fillRect(layout::kLeftWidth - 2, 0, width() - layout::kLeftWidth + 2, 2, Qt::white);
+  }
+};
+
+// The window's own surface, under all panels. It draws two lines along its top
+// and clears the status line when the mouse moves over it.
+class Body : public QWidget {
+ public:
+  explicit Body(MainWindow* window) : QWidget(window), window_(window) { setMouseTracking(true); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(layout::kLeftWidth, 0, width(), 0);
+    p.drawLine(layout::kLeftWidth, 1, width(), 1);
+  }
+  void mouseMoveEvent(QMouseEvent*) override {
+    if (!window_->StatusText().isEmpty()) window_->SetStatusText(QString());
+  }
+
+ private:
+  MainWindow* window_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* parent)
+    : QMainWindow(parent), prompter_(prompter), startupFile_(startupFile) {
+  InitGlyphSmithResources();
+  if (!prompter_) {
+    ownPrompter_ = std::make_unique<QtPrompter>();
+    prompter_ = ownPrompter_.get();
+  }
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(UntitledCaption());
+  setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith-48.png")));
+
+  BuildMenus();
+  BuildBody();
+  BuildToolbar();
+
+  state_.Doc.UndoAvailabilityChanged = [this](bool available) { Action("mnuEdit_0")->setEnabled(available); };
+
+  // The areas, in the order their start-up steps run.
+  InstallToolCommands(*this);
+  InstallFileCommands(*this);
+  InstallFilterCommands(*this);
+  InstallColourCommands(*this);
+
+  setMinimumSize(500, 400);
+  resize(NormalSize());
+  RePaint();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& key) {
+  auto* action = menu->addAction(text);
+  action->setObjectName(name);
+  if (!key.isEmpty()) action->setShortcut(key);
+  action->setEnabled(false);  // each area enables what it implements
+  actions_.insert(name, action);
+  return action;
+}
+
+QAction* MainWindow::Action(const QString& objectName) const { return actions_.value(objectName, nullptr); }
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFilePop"));
+  AddAction(file, "mnuFile_0", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddAction(file, "mnuFile_1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddAction(file, "mnuFile_2", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddAction(file, "mnuFile_3", "Save As", QKeySequence(Qt::CTRL | Qt::Key_A));
+  file->addSeparator();
+  AddAction(file, "mnuFile_5", "Icon Extract");
+  AddAction(file, "mnuFile_6", "Acquire Image");
+  QMenu* exportMenu = file->addMenu(QStringLiteral("Save Image"));
+  exportMenu->setObjectName(QStringLiteral("mnuFile_7"));
+  AddAction(exportMenu, "mnuExport_0", "Cursor");
+  AddAction(exportMenu, "mnuExport_1", "Windows Bitmap");
+  AddAction(exportMenu, "mnuExport_2", "ZSoft PCX");
+  AddAction(file, "mnuFile_8", "Create animated cursor");
+  file->addSeparator();
+  AddAction(file, "mnuFile_10", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+  file->addSeparator();
+  for (int k = 1; k <= 4; ++k) AddAction(file, QStringLiteral("mnuFile_%1").arg(11 + k), QStringLiteral("%1. ").arg(k));
+  file->addSeparator();
+  QAction* exit = AddAction(file, "mnuFile_17", "E&xit");
+  exit->setEnabled(true);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEditPop"));
+  QAction* undo = AddAction(edit, "mnuEdit_0", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undo, &QAction::triggered, this, [this] {
+    if (state_.Doc.RestoreBackup()) RePaint();
+  });
+  edit->addSeparator();
+  AddAction(edit, "mnuEdit_2", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
+  AddAction(edit, "mnuEdit_3", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+  AddAction(edit, "mnuEdit_4", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+
+  QMenu* filters = menuBar()->addMenu(QStringLiteral("Fi&lters"));
+  filters->setObjectName(QStringLiteral("mnuEffectsPop"));
+  AddAction(filters, "mnuEffects_0", "Adjust Dimensions");
+  QMenu* flip = filters->addMenu(QStringLiteral("Flip"));
+  flip->setObjectName(QStringLiteral("mnuEffects_1"));
+  AddAction(flip, "mnuFlip_0", "Horizontal");
+  AddAction(flip, "mnuFlip_1", "Vertical");
+  QMenu* rotate = filters->addMenu(QStringLiteral("Rotate"));
+  rotate->setObjectName(QStringLiteral("mnuEffects_2"));
+  AddAction(rotate, "mnuRotate_0", QStringLiteral("90° Clockwise"));
+  AddAction(rotate, "mnuRotate_1", QStringLiteral("90° Counterclockwise"));
+  AddAction(rotate, "mnuRotate_2", QStringLiteral("180°"));
+  AddAction(rotate, "mnuRotate_3", "Custom...");
+  AddAction(filters, "mnuEffects_3", "Interchange Colors");
+  AddAction(filters, "mnuEffects_4", "Scatter Effect");
+  AddAction(filters, "mnuEffects_5", "Duotone");
+  AddAction(filters, "mnuEffects_6", "Replace color");
+  QMenu* convert = filters->addMenu(QStringLiteral("Adjust Color"));
+  convert->setObjectName(QStringLiteral("mnuEffects_7"));
+  AddAction(convert, "mnuConvert_0", "Black && White ");
+  AddAction(convert, "mnuConvert_1", "16 Colors");
+  AddAction(convert, "mnuConvert_2", "256 Colors");
+  AddAction(filters, "mnuEffects_8", "Crystallize Image");
+  AddAction(filters, "mnuEffects_9", "Shaderect");
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelpPop"));
+  QAction* howTo = AddAction(help, "mnuHelp_0", "How to Use");
+  howTo->setEnabled(true);
+  connect(howTo, &QAction::triggered, this, &MainWindow::ShowHelp);
+  QAction* about = AddAction(help, "mnuHelp_1", "About");
+  about->setEnabled(true);
+  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+QToolButton* MainWindow::AddButton(QWidget* parent, const QString& name, const QString& tooltip,
+                                   const QString& actionName, const QRect& geometry) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(tooltip);
+  button->setGeometry(geometry);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  const QString picture = QStringLiteral(":/icons/%1.png").arg(name);
+  if (QFile::exists(picture)) {
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(24, 24));
+  } else {
+    button->setText(tooltip.left(2));
+  }
+  // A toolbar button runs its menu item and follows its enabled state.
+  QAction* action = Action(actionName);
+  Q_ASSERT(action);
+  button->setEnabled(action->isEnabled());
+  connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+  connect(button, &QToolButton::clicked, action, &QAction::trigger);
+  return button;
+}
+
+void MainWindow::BuildToolbar() {
+  struct Button {
+    const char* name;
+    const char* tooltip;
+    const char* action;
+  };
+  static const Button kTop[] = {
+      {"tbNew", "New", "mnuFile_0"},
+      {"tbOpen", "Open", "mnuFile_1"},
+      {"tbSave", "Save", "mnuFile_2"},
+      {"tbExtract", "Icon Extract", "mnuFile_5"},
+      {"tbAcquire", "Acquire Image", "mnuFile_6"},
+      {"tbSavecursor", "Save Cursor", "mnuExport_0"},
+      {"tbSavebmp", "Save Bitmap", "mnuExport_1"},
+      {"tbPrint", "Print", "mnuFile_10"},
+      {"tbUndo", "Undo", "mnuEdit_0"},
+      {"tbCut", "Cut", "mnuEdit_2"},
+      {"tbCopy", "Copy", "mnuEdit_3"},
+      {"tbPaste", "Paste", "mnuEdit_4"},
+      {"tbFliph", "Flip Image Horizontally", "mnuFlip_1"},
+      {"tbFlipv", "Flip Image Vertically", "mnuFlip_0"},
+      {"tbScolor", "Switch Colors", "mnuEffects_6"},
+  };
+  for (int k = 0; k < 15; ++k)
+    AddButton(toolbar_, kTop[k].name, kTop[k].tooltip, kTop[k].action, QRect(12 + 40 * k, 16, 41, 41));
+
+  static const Button kBottom[] = {
+      {"tbCW", "Rotate 90 Degrees Clockwise", "mnuRotate_0"},
+      {"tbACW", "Rotate 90 Degrees Anti-Clockwise", "mnuRotate_1"},
+      {"tbSROT", "Rotate 180 Degrees", "mnuRotate_2"},
+      {"tbAROT", "Rotate Arbitray Angle", "mnuRotate_3"},
+  };
+  for (int k = 0; k < 4; ++k)
+    AddButton(bottomStrip_, kBottom[k].name, kBottom[k].tooltip, kBottom[k].action,
+              QRect(layout::kViewRect.left() - 14 + 44 * k, 8, 41, 41));
+  auto* palette = new QPushButton(QStringLiteral("Show Color Palette"), bottomStrip_);
+  palette->setObjectName(QStringLiteral("cmdPalette"));
+  palette->setGeometry(layout::kViewRect.left() - 14 + 44 * 4 + 10, 14, 130, 28);
+  palette->setFocusPolicy(Qt::NoFocus);
+  palette->setEnabled(false);  // until the colour palette dialog is attached
+}
+
+void MainWindow::BuildBody() {
+  body_ = new Body(this);
+  body_->setObjectName(QStringLiteral("body"));
+  setCentralWidget(body_);
+
+  toolbar_ = new QWidget(body_);
+  toolbar_->setObjectName(QStringLiteral("picToolbar"));
+
+  left_ = new LeftPanel(body_);
+  left_->setObjectName(QStringLiteral("picLeft"));
+
+  const QRect v = layout::kViewRect;
+  auto* viewLabel = new QLabel(QStringLiteral("Icon Edit View"), body_);
+  viewLabel->setObjectName(QStringLiteral("lblIconView"));
+  viewLabel->setGeometry(v.left() - 14, v.top() - 15 - 20, 120, 17);
+
+  viewFrame_ = new QFrame(body_);
+  viewFrame_->setObjectName(QStringLiteral("fraIconView"));
+  viewFrame_->setFrameShape(QFrame::StyledPanel);
+  viewFrame_->setAutoFillBackground(true);
+  QPalette grey = viewFrame_->palette();
+  grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+  viewFrame_->setPalette(grey);
+  viewFrame_->setGeometry(v.left() - 14, v.top() - 15, 302, 311);
+
+  view_ = new EditView(body_);
+  view_->setGeometry(v);
+  view_->StatusSink = [this](const QString& text) { SetStatusText(text); };
+
+  toolsFrame_ = new QFrame(body_);
+  toolsFrame_->setObjectName(QStringLiteral("fraTools"));
+  toolsFrame_->setFrameShape(QFrame::StyledPanel);
+  toolsFrame_->setGeometry(layout::kToolsFrameRect);
+  auto* previewLabel = new QLabel(QStringLiteral("Icon Preview"), toolsFrame_);
+  previewLabel->setObjectName(QStringLiteral("lblPreview"));
+  previewLabel->setAlignment(Qt::AlignCenter);
+  previewLabel->setGeometry(4, 6, 121, 17);
+  auto* previewFrame = new QFrame(toolsFrame_);
+  previewFrame->setFrameShape(QFrame::Box);
+  previewFrame->setGeometry(47, 26, 34, 34);
+  preview_ = new SurfaceView(previewFrame);
+  preview_->setObjectName(QStringLiteral("picSmallIcon"));
+  preview_->setGeometry(1, 1, kImageSize, kImageSize);
+
+  auto* transparentLabel = new QLabel(QStringLiteral("Transparent Color:"), toolsFrame_);
+  transparentLabel->setObjectName(QStringLiteral("lblTransparent"));
+  transparentLabel->setToolTip(QStringLiteral("Icon Transparent Color"));
+  transparentLabel->setAlignment(Qt::AlignCenter);
+  transparentLabel->setGeometry(4, 356, 121, 17);
+  transparentSwatch_ = new ColourSwatch(toolsFrame_, state_.Doc.TransparentColor);
+  transparentSwatch_->setObjectName(QStringLiteral("picColor_20"));
+  transparentSwatch_->setGeometry(49, 378, 30, 30);
+
+  bottomStrip_ = new BottomPanel(body_);
+  bottomStrip_->setObjectName(QStringLiteral("picColors"));
+
+  statusStrip_ = new QWidget(body_);
+  statusStrip_->setObjectName(QStringLiteral("picStatus"));
+  status_ = new QLabel(statusStrip_);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setGeometry(4, 2, 433, 17);
+
+  // Leaving the panels for the window's own surface clears the status too.
+  for (QWidget* w : {toolbar_, static_cast<QWidget*>(bottomStrip_), statusStrip_}) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
+  LayoutStrips();
+}
+
+void MainWindow::LayoutStrips() {
+  const int w = body_->width() > 0 ? body_->width() : layout::kClientWidth;
+  const int h = body_->height() > 0 ? body_->height() : layout::kClientHeight;
+  toolbar_->setGeometry(0, 0, w, layout::kToolbarHeight);
+  statusStrip_->setGeometry(0, h - layout::kStatusHeight, w, layout::kStatusHeight);
+  bottomStrip_->setGeometry(0, h - layout::kStatusHeight - layout::kBottomStripHeight, w,
+                            layout::kBottomStripHeight);
+  left_->setGeometry(0, layout::kToolbarHeight, layout::kLeftWidth,
+                     bottomStrip_->y() - layout::kToolbarHeight);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && !StatusText().isEmpty()) SetStatusText(QString());
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::RePaint() {
+  view_->Render(state_.Doc);
+  preview_->setSurface(state_.Doc.WorkingImage);
+}
+
+void MainWindow::SetForeColour(Colour c) {
+  state_.ForeColour = c & 0xFFFFFF;
+  emit coloursChanged();
+}
+
+void MainWindow::SetBackColour(Colour c) {
+  state_.BackColour = c & 0xFFFFFF;
+  emit coloursChanged();
+}
+
+void MainWindow::SetTransparentColour(Colour c) {
+  state_.Doc.TransparentColor = c & 0xFFFFFF;
+  transparentSwatch_->setColour(state_.Doc.TransparentColor);
+  emit coloursChanged();
+}
+
+void MainWindow::SetStatusText(const QString& text) { status_->setText(text); }
+QString MainWindow::StatusText() const { return status_->text(); }
+
+void MainWindow::SetTextToolHandler(std::function<void(int, int, Colour)> handler) {
+  textToolHandler_ = std::move(handler);
+}
+
+void MainWindow::RunTextTool(int px, int py, Colour c) {
+  if (textToolHandler_) textToolHandler_(px, py, c);
+}
+
+void MainWindow::SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closeGuard_ && !closeGuard_()) {
+    event->ignore();
+    return;
+  }
+  if (help_) help_->close();
+  event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  LayoutStrips();
+  // The border does not resize the window; maximising does. A size change in
+  // the normal state snaps back once the window system has settled.
+  QTimer::singleShot(0, this, &MainWindow::KeepDesignSize);
+}
+
+void MainWindow::KeepDesignSize() {
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) return;
+  if (size() != NormalSize()) resize(NormalSize());
+}
+
+QSize MainWindow::NormalSize() const {
+  return {layout::kClientWidth, layout::kClientHeight + menuBar()->sizeHint().height()};
+}
+
+void MainWindow::ShowHelp() {
+  if (!help_) help_ = new HelpWindow(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void MainWindow::ShowAbout() {
+  prompter_->ShowMessage(this, Prompter::Icon::Information,
+                         QStringLiteral("GlyphSmith 5.0\nVersion %1\n\nAn editor for 32 × 32 icons and cursors.")
+                             .arg(QStringLiteral(GLYPHSMITH_VERSION)),
+                         QStringLiteral("About GlyphSmith"));
+}
+
+}  // namespace gs::ui

@@ -1,0 +1,60 @@
+#include "ui/Prompter.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace gs::ui {
+
+void QtPrompter::ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) {
+  QMessageBox box(parent);
+  box.setWindowTitle(title);
+  box.setText(text);
+  switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+  }
+  box.exec();
+}
+
+Prompter::Answer QtPrompter::AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) {
+  const auto button = QMessageBox::question(parent, title, text,
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                            QMessageBox::Yes);
+  if (button == QMessageBox::Yes) return Answer::Yes;
+  if (button == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
+QString QtPrompter::GetOpenFileName(QWidget* parent, const QString& title, const QStringList& filters) {
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(filters);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString QtPrompter::GetSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
+                                    const QString& defaultSuffix) {
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+std::optional<QColor> QtPrompter::ChooseColour(QWidget* parent, const QColor& initial) {
+  const QColor chosen = QColorDialog::getColor(initial, parent);
+  if (!chosen.isValid()) return std::nullopt;
+  return chosen;
+}
+
+int QtPrompter::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace gs::ui

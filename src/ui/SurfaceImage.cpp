@@ -1,0 +1,34 @@
+#include "ui/SurfaceImage.h"
+
+namespace gs::ui {
+
+void ToQImage(const Surface& s, QImage& image) {
+  if (image.width() != s.Width() || image.height() != s.Height() || image.format() != QImage::Format_RGB32)
+    image = QImage(s.Width(), s.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < s.Height(); ++y) {
+    const Colour* src = s.Row(y);
+    auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < s.Width(); ++x) {
+      const Colour c = src[x];
+      dst[x] = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    }
+  }
+}
+
+QImage ToQImage(const Surface& s) {
+  QImage image;
+  ToQImage(s, image);
+  return image;
+}
+
+Surface FromQImage(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  Surface s(rgb.width(), rgb.height());
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int x = 0; x < rgb.width(); ++x) s.Row(y)[x] = Rgb(qRed(src[x]), qGreen(src[x]), qBlue(src[x]));
+  }
+  return s;
+}
+
+}  // namespace gs::ui

@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+int main(int argc, char** argv) {
+  // Window tests run without a display, and never touch the user's settings.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QStandardPaths::setTestModeEnabled(true);
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const QByteArray runtime = QDir::tempPath().toUtf8() + "/glyphsmith-tests-runtime";
+    QDir().mkpath(QString::fromUtf8(runtime));
+    QFile::setPermissions(QString::fromUtf8(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+  }
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("GlyphSmith"));
+  QApplication::setApplicationName(QStringLiteral("GlyphSmith"));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
