@@ -1,0 +1,454 @@
+#include "ui/ColorPaletteDialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <climits>
+#include <cmath>
+
+#include "color/AxisOrder.h"
+#include "color/ColourModels.h"
+#include "color/ColourText.h"
+#include "document/ViewGeometry.h"
+#include "ui/ColorPaletteDialogWidgets.h"
+#include "ui/ColourSwatch.h"
+#include "ui/MainWindow.h"
+#include "ui/SurfaceImage.h"
+
+namespace gs::ui {
+namespace {
+
+constexpr Colour kDialogFill = 0xA5A5A5;
+const QColor kValidText = Qt::black;
+const QColor kInvalidText = Qt::red;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+void SetFill(QWidget* w, Colour fill, Colour text) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, ToQColor(fill));
+  p.setColor(QPalette::WindowText, ToQColor(text));
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+void SetTextColour(QLineEdit* box, const QColor& colour) {
+  QPalette p = box->palette();
+  p.setColor(QPalette::Text, colour);
+  box->setPalette(p);
+}
+
+// Programmatic writes are always valid values: they clear a box's red.
+void WriteBox(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  SetTextColour(box, kValidText);
+}
+
+QLabel* AddLabel(const QString& text, QWidget* parent, int x, int y, int w = 0, Colour colour = 0) {
+  auto* label = new QLabel(text, parent);
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, ToQColor(colour));
+  label->setPalette(p);
+  label->move(x, y);
+  if (w > 0) label->resize(w, 17);
+  else label->adjustSize();
+  return label;
+}
+
+QScrollBar* AddSlider(const QString& name, QWidget* parent, int maximum) {
+  auto* slider = new QScrollBar(Qt::Horizontal, parent);
+  slider->setObjectName(name);
+  slider->setRange(0, maximum);
+  slider->setSingleStep(1);
+  slider->setPageStep(15);
+  return slider;
+}
+
+QLineEdit* AddBox(const QString& name, QWidget* parent, const QRect& geometry) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Base, Qt::white);
+  box->setPalette(p);
+  SetTextColour(box, kValidText);
+  return box;
+}
+
+// The letter of a component name as the axis lists show it ("Hue" → 'H').
+char Letter(const QString& name) { return name.isEmpty() ? '\0' : name.at(0).toLatin1(); }
+
+}  // namespace
+
+ColorPaletteDialog::ColorPaletteDialog(MainWindow& window) : QDialog(&window), window_(window) {
+  setObjectName(QStringLiteral("frmColor"));
+  setWindowTitle(QStringLiteral(" Color Palette"));
+  setAttribute(Qt::WA_DeleteOnClose);  // closing discards the dialog's state
+  Build();
+  Load();
+}
+
+Colour ColorPaletteDialog::DialogColour() const { return pctColor_->colour(); }
+
+void ColorPaletteDialog::Build() {
+  // Positions are the design's twips at 15 twips a pixel.
+  setFixedSize(414, 383);
+  SetFill(this, kDialogFill, 0);
+  QFont f = font();
+  f.setPixelSize(11);
+  setFont(f);
+
+  pctCube_ = new ColourSquareView(this);
+  pctCube_->setObjectName(QStringLiteral("pctCube"));
+  pctCube_->setGeometry(13, 12, kColourSquarePixels, kColourSquarePixels);
+  connect(pctCube_, &ColourSquareView::pressed, this, &ColorPaletteDialog::CubePressed);
+  connect(pctCube_, &ColourSquareView::dragged, this, &ColorPaletteDialog::CubeDragged);
+  connect(pctCube_, &ColourSquareView::released, this, [this](QPoint p, Qt::MouseButton) { CubeReleased(p); });
+
+  auto* showColour = new ClickableLabel(QStringLiteral("<<< Set Color "), this);
+  showColour->setObjectName(QStringLiteral("lblShowColor"));
+  SetFill(showColour, 0xA7C2A8, 0xFFFFFF);
+  showColour->setAlignment(Qt::AlignCenter);
+  showColour->setGeometry(174, 16, 91, 19);
+  connect(showColour, &ClickableLabel::clicked, this, &ColorPaletteDialog::ShowColorInCube);
+
+  AddLabel(QStringLiteral("Horizontal:"), this, 173, 36);
+  combo1_ = new QComboBox(this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setGeometry(173, 50, 91, 21);
+  for (char c : std::string_view("RGBHSL")) combo1_->addItem(Text(std::string(ComponentName(c))));
+  combo1_->setCurrentIndex(-1);
+  connect(combo1_, &QComboBox::activated, this, &ColorPaletteDialog::ChooseHorizontal);
+
+  AddLabel(QStringLiteral("Vertical:"), this, 174, 80);
+  combo2_ = new QComboBox(this);
+  combo2_->setObjectName(QStringLiteral("Combo2"));
+  combo2_->setGeometry(173, 94, 91, 21);
+  connect(combo2_, &QComboBox::activated, this, &ColorPaletteDialog::ChooseVertical);
+
+  lblZ_ = AddLabel(QStringLiteral("Axial:"), this, 173, 123, 120);
+  lblZ_->setObjectName(QStringLiteral("lblZ"));
+  hsz_ = AddSlider(QStringLiteral("HSZ"), this, kComponentMax);
+  hsz_->setGeometry(173, 140, 90, 17);
+  // The square is repainted when the thumb is let go, not while it moves.
+  hsz_->setTracking(false);
+  connect(hsz_, &QScrollBar::sliderMoved, this, [this](int value) {
+    lblZVal_->setText(QString::number(value));
+    axisZ_ = value;
+  });
+  connect(hsz_, &QScrollBar::valueChanged, this, &ColorPaletteDialog::ApplyZ);
+  lblZVal_ = AddLabel(QString(), this, 269, 140, 30);
+  lblZVal_->setObjectName(QStringLiteral("lblZVal"));
+  lblZVal_->setAlignment(Qt::AlignCenter);
+  SetFill(lblZVal_, 0x80C0FF, 0x004080);
+
+  pctColor_ = new ColourSwatch(this);
+  pctColor_->setObjectName(QStringLiteral("pctColor"));
+  pctColor_->setGeometry(313, 16, 72, 47);
+
+  AddLabel(QStringLiteral("#"), this, 303, 75);
+  txtColor_ = AddBox(QStringLiteral("txtColor"), this, QRect(314, 73, 71, 19));
+  AddLabel(QStringLiteral("Hex"), this, 292, 95);
+  txtColorHex_ = AddBox(QStringLiteral("txtColorHEX"), this, QRect(314, 93, 71, 19));
+  connect(txtColor_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("C")); });
+  connect(txtColorHex_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("CH")); });
+
+  auto* refresh = new ClickableLabel(QStringLiteral("Refresh"), this);
+  refresh->setObjectName(QStringLiteral("lblUpdateSquare"));
+  SetFill(refresh, 0xE1BFB7, 0xFFFFFF);
+  refresh->setAlignment(Qt::AlignCenter);
+  refresh->setGeometry(315, 122, 70, 19);
+  connect(refresh, &ClickableLabel::clicked, this, &ColorPaletteDialog::UpdateCube);
+
+  BuildChannelFrame(QStringLiteral("RGB"), 167, kRed);
+  BuildChannelFrame(QStringLiteral("HSL"), 251, kHue);
+
+  struct Button {
+    const char* name;
+    const char* text;
+    QRect geometry;
+    void (MainWindow::*set)(Colour);
+  };
+  static const Button kButtons[] = {
+      {"cmdForecolor", "Set As Fore Color", {16, 344, 121, 25}, &MainWindow::SetForeColour},
+      {"cmdBackcolor", "Set As Back Color", {137, 344, 121, 25}, &MainWindow::SetBackColour},
+      {"cmdTransparent", "Set As Transparent Color", {264, 344, 137, 25}, &MainWindow::SetTransparentColour},
+  };
+  for (const Button& b : kButtons) {
+    auto* button = new QPushButton(QString::fromLatin1(b.text), this);
+    button->setObjectName(QString::fromLatin1(b.name));
+    button->setGeometry(b.geometry);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, set = b.set] { (window_.*set)(DialogColour()); });
+  }
+}
+
+void ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int first) {
+  auto* frame = new QGroupBox(title, this);
+  frame->setGeometry(13, top, 385, 78);
+  const bool rgb = first == kRed;
+  static const char* const kNames[] = {"Red", "Green", "Blue", "Hue", "Sat", "Lum"};
+  static const char* const kCaptions[] = {"Red:", "Green:", "Blue:", "Hue:", "Saturation:", "Luminance:"};
+  static const Colour kCaptionColours[] = {0x8080FF, 0x80FF80, 0xD8C4AD, 0, 0, 0};
+  static const int kMaxima[] = {kComponentMax, kComponentMax, kComponentMax, kHueMax, kSaturationMax, kLuminanceMax};
+  static const char* const kSources[] = {"R", "G", "B", "H", "S", "L"};
+  const int rows[] = {14, 34, 55};
+  const int sliderX = rgb ? 69 : 72, swatchX = rgb ? 268 : 271, boxX = rgb ? 323 : 326;
+  for (int k = 0; k < 3; ++k) {
+    const int i = first + k;
+    const QString name = QString::fromLatin1(kNames[i]);
+    AddLabel(QString::fromLatin1(kCaptions[i]), frame, 10, rows[k] + 1, 0, kCaptionColours[i]);
+    Channel& c = channels_[i];
+    c.slider = AddSlider(QStringLiteral("HS") + name, frame, kMaxima[i]);
+    c.slider->setGeometry(sliderX, rows[k], 193, 17);
+    c.swatch = new ColourSwatch(frame);
+    c.swatch->setObjectName(QStringLiteral("pct") + name);
+    c.swatch->setGeometry(swatchX, rows[k], 50, 17);
+    c.box = AddBox(QStringLiteral("txt") + name, frame, QRect(boxX, rows[k] - 1, 50, 19));
+    const QString source = QString::fromLatin1(kSources[i]);
+    connect(c.box, &QLineEdit::textChanged, this, [this, source] { ApplyTextEntry(source); });
+    if (rgb)
+      connect(c.slider, &QScrollBar::valueChanged, this, [this] { SyncFromRGB(false); });
+    else
+      connect(c.slider, &QScrollBar::valueChanged, this, [this] { SyncFromHSL(false); });
+  }
+}
+
+void ColorPaletteDialog::Load() {
+  axisOrder_ = "HSL";
+  axisZ_ = 120;
+  SyncFromRGB(false);
+  combo1_->setCurrentIndex(combo1_->findText(QStringLiteral("Hue")));
+  ChooseHorizontal();
+  combo2_->setCurrentIndex(0);
+  ChooseVertical();
+}
+
+int ColorPaletteDialog::Value(int channel) const { return channels_[channel].slider->value(); }
+
+QScrollBar* ColorPaletteDialog::SliderFor(char letter) const {
+  const std::string_view letters = "RGBHSL";
+  const size_t i = letters.find(letter);
+  return i == std::string_view::npos ? nullptr : channels_[i].slider;
+}
+
+QLineEdit* ColorPaletteDialog::BoxFor(const QString& source) const {
+  if (source == QLatin1String("C")) return txtColor_;
+  if (source == QLatin1String("CH")) return txtColorHex_;
+  const std::string_view letters = "RGBHSL";
+  const size_t i = source.size() == 1 ? letters.find(source.at(0).toLatin1()) : std::string_view::npos;
+  return i == std::string_view::npos ? nullptr : channels_[i].box;
+}
+
+void ColorPaletteDialog::WriteRgbBoxes() {
+  for (int i : {kRed, kGreen, kBlue}) WriteBox(channels_[i].box, QString::number(Value(i)));
+}
+
+void ColorPaletteDialog::WriteHslBoxes() {
+  for (int i : {kHue, kSat, kLum}) WriteBox(channels_[i].box, QString::number(Value(i)));
+}
+
+void ColorPaletteDialog::SyncFromRGB(bool noText) {
+  if (updating_) return;
+  pctCube_->HideMarker();
+  updating_ = true;
+  const int r = Value(kRed), g = Value(kGreen), b = Value(kBlue);
+  channels_[kRed].swatch->setColour(Rgb(r, 0, 0));
+  channels_[kGreen].swatch->setColour(Rgb(0, g, 0));
+  channels_[kBlue].swatch->setColour(Rgb(0, 0, b));
+  if (!noText) WriteRgbBoxes();
+  pctColor_->setColour(Rgb(r, g, b));
+  if (!noText) {
+    WriteBox(txtColor_, Text(ColourDecimalText(DialogColour())));
+    WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(DialogColour()))));
+  }
+  const HSLTriple hsl = RGBToHSL(r, g, b);
+  channels_[kHue].slider->setValue(hsl.Hue);
+  channels_[kSat].slider->setValue(hsl.Saturation);
+  channels_[kLum].slider->setValue(hsl.Luminance);
+  if (!noText) WriteHslBoxes();
+  const auto h = static_cast<std::int16_t>(Value(kHue)), s = static_cast<std::int16_t>(Value(kSat));
+  channels_[kHue].swatch->setColour(HSLToColor(h, 240, 120));
+  channels_[kSat].swatch->setColour(HSLToColor(h, s, 120));
+  channels_[kLum].swatch->setColour(HSLToColor(h, s, static_cast<std::int16_t>(Value(kLum))));
+  updating_ = false;
+}
+
+void ColorPaletteDialog::SyncFromHSL(bool noText) {
+  if (updating_) return;
+  pctCube_->HideMarker();
+  updating_ = true;
+  const auto h = static_cast<std::int16_t>(Value(kHue)), s = static_cast<std::int16_t>(Value(kSat)),
+             l = static_cast<std::int16_t>(Value(kLum));
+  if (!noText) WriteHslBoxes();
+  // The hue and luminance swatches show full saturation on this road.
+  channels_[kHue].swatch->setColour(HSLToColor(h, 239, 120));
+  channels_[kSat].swatch->setColour(HSLToColor(h, s, 120));
+  channels_[kLum].swatch->setColour(HSLToColor(h, 239, l));
+  const RGBTriple rgb = HSLToRGB(h, s, l);
+  channels_[kRed].slider->setValue(rgb.Red);
+  channels_[kGreen].slider->setValue(rgb.Green);
+  channels_[kBlue].slider->setValue(rgb.Blue);
+  const int r = Value(kRed), g = Value(kGreen), b = Value(kBlue);
+  channels_[kRed].swatch->setColour(Rgb(r, 0, 0));
+  channels_[kGreen].swatch->setColour(Rgb(0, g, 0));
+  channels_[kBlue].swatch->setColour(Rgb(0, 0, b));
+  if (!noText) WriteRgbBoxes();
+  pctColor_->setColour(Rgb(r, g, b));
+  if (!noText) {
+    WriteBox(txtColor_, Text(ColourDecimalText(DialogColour())));
+    WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(DialogColour()))));
+  }
+  updating_ = false;
+}
+
+void ColorPaletteDialog::ApplyTextEntry(const QString& source) {
+  if (updating_) return;
+  QLineEdit* edited = BoxFor(source);
+  if (!edited) return;
+  pctCube_->HideMarker();
+  // A bad entry stops where it is: the edited box turns red, what was written stays.
+  auto fail = [&] {
+    SetTextColour(edited, kInvalidText);
+    updating_ = false;
+  };
+  auto setSlider = [](QScrollBar* slider, std::int64_t v) {
+    if (v < slider->minimum() || v > slider->maximum()) return false;
+    slider->setValue(static_cast<int>(v));
+    return true;
+  };
+  const std::string text = edited->text().toStdString();
+  const bool whole = source == QLatin1String("C") || source == QLatin1String("CH");
+  std::int64_t value = 0;
+  if (source == QLatin1String("C")) {
+    // Below the 32-bit range there is no hexadecimal form to write.
+    const std::optional<std::int64_t> v = ParseWholeDecimalText(text);
+    if (!v || *v > kLargestColourValue || *v < INT32_MIN) return fail();
+    value = *v;
+  } else if (source == QLatin1String("CH")) {
+    const std::optional<std::int32_t> v = ParseHexText(text);
+    if (!v || *v > kLargestColourValue) return fail();
+    value = *v;
+  }
+
+  updating_ = true;
+  const bool fromHsl = !whole && std::string_view("HSL").find(source.at(0).toLatin1()) != std::string_view::npos;
+  if (whole) {
+    if (source == QLatin1String("C"))
+      WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(value))));
+    else
+      WriteBox(txtColor_, Text(ColourDecimalText(value)));
+    auto floorDiv = [](std::int64_t v) { return v >= 0 ? v / 256 : -((-v + 255) / 256); };
+    // Modulo keeps the sign, so a negative value fails at the red slider.
+    if (!setSlider(channels_[kRed].slider, value % 256)) return fail();
+    WriteBox(channels_[kRed].box, QString::number(Value(kRed)));
+    value = floorDiv(value);
+    if (!setSlider(channels_[kGreen].slider, value % 256)) return fail();
+    WriteBox(channels_[kGreen].box, QString::number(Value(kGreen)));
+    if (!setSlider(channels_[kBlue].slider, floorDiv(value))) return fail();
+    WriteBox(channels_[kBlue].box, QString::number(Value(kBlue)));
+    const HSLTriple hsl = RGBToHSL(Value(kRed), Value(kGreen), Value(kBlue));
+    channels_[kHue].slider->setValue(hsl.Hue);
+    channels_[kSat].slider->setValue(hsl.Saturation);
+    channels_[kLum].slider->setValue(hsl.Luminance);
+    WriteHslBoxes();
+  } else {
+    const std::optional<std::int64_t> v = ParseWholeDecimalText(text);
+    if (!v || *v < SHRT_MIN || *v > SHRT_MAX) return fail();
+    if (!setSlider(SliderFor(source.at(0).toLatin1()), *v)) return fail();
+    const Colour c = fromHsl ? HSLToColor(static_cast<std::int16_t>(Value(kHue)),
+                                          static_cast<std::int16_t>(Value(kSat)),
+                                          static_cast<std::int16_t>(Value(kLum)))
+                             : Rgb(Value(kRed), Value(kGreen), Value(kBlue));
+    txtColor_->setText(Text(ColourDecimalText(c)));
+    txtColorHex_->setText(Text(ColourHexText(static_cast<std::int32_t>(c))));
+  }
+
+  SetTextColour(txtColor_, kValidText);
+  SetTextColour(txtColorHex_, kValidText);
+  updating_ = false;
+  if (fromHsl) {
+    for (int i : {kRed, kGreen, kBlue}) SetTextColour(channels_[i].box, kValidText);
+    SyncFromHSL(true);
+    updating_ = true;
+    WriteRgbBoxes();
+  } else {
+    for (int i : {kHue, kSat, kLum}) SetTextColour(channels_[i].box, kValidText);
+    SyncFromRGB(true);
+    updating_ = true;
+    WriteHslBoxes();
+  }
+  updating_ = false;
+  SetTextColour(edited, kValidText);
+}
+
+void ColorPaletteDialog::ChooseHorizontal() {
+  combo2_->clear();
+  if (const auto others = OtherComponents(Letter(combo1_->currentText())))
+    for (char c : *others) combo2_->addItem(Text(std::string(ComponentName(c))));
+  combo2_->setCurrentIndex(-1);  // nothing chosen until the user picks an entry
+}
+
+void ColorPaletteDialog::ChooseVertical() {
+  if (const auto order = AxisOrderForPair(Letter(combo1_->currentText()), Letter(combo2_->currentText())))
+    axisOrder_ = std::string(*order);
+  const char zLetter = axisOrder_.back();
+  lblZ_->setText(QStringLiteral("Z Axis: ") + Text(std::string(ComponentName(zLetter))));
+  const int maximum = ComponentMaximum(zLetter);
+  {
+    const QSignalBlocker block(hsz_);
+    hsz_->setMaximum(maximum);
+    hsz_->setValue(RoundHalfEven(maximum / 2.0));
+  }
+  // Applied even when Z keeps its value, so the square always shows the axes chosen.
+  ApplyZ(hsz_->value());
+}
+
+void ColorPaletteDialog::ApplyZ(int value) {
+  lblZVal_->setText(QString::number(value));
+  axisZ_ = value;
+  UpdateCube();
+}
+
+void ColorPaletteDialog::UpdateCube() {
+  if (!square_.Update(axisOrder_, static_cast<std::int16_t>(axisZ_))) return;
+  pctCube_->HideMarker();
+  pctCube_->SetPicture(square_.Picture());
+}
+
+void ColorPaletteDialog::ShowColorInCube() {
+  QScrollBar* horizontal = SliderFor(axisOrder_[0]);
+  QScrollBar* vertical = SliderFor(axisOrder_[1]);
+  QScrollBar* fixed = SliderFor(axisOrder_[2]);
+  if (!horizontal || !vertical || !fixed) return;
+  if (hsz_->value() != fixed->value()) hsz_->setValue(fixed->value());
+  UpdateCube();  // a Z dragged but not let go leaves the square behind
+  // The marker goes on a pixel that shows the colour, not on the proportional spot.
+  const std::optional<Point> p = ColourSquarePoint(pctCube_->width(), pctCube_->height(), axisOrder_,
+                                                   horizontal->value(), vertical->value());
+  if (p) pctCube_->ShowMarkerAt(QPoint(p->x, p->y));
+}
+
+void ColorPaletteDialog::WriteCubeColour(QPoint p) {
+  const QString text = Text(ColourDecimalText(square_.ColourAt(p.x(), p.y())));
+  // Writing the same text again still counts as an entry.
+  if (txtColor_->text() == text)
+    ApplyTextEntry(QStringLiteral("C"));
+  else
+    txtColor_->setText(text);
+}
+
+void ColorPaletteDialog::CubePressed(QPoint p, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  WriteCubeColour(p);
+  pctCube_->HideMarker();
+}
+
+void ColorPaletteDialog::CubeDragged(QPoint p) { WriteCubeColour(p); }
+
+void ColorPaletteDialog::CubeReleased(QPoint p) { pctCube_->ShowMarkerAt(p); }
+
+}  // namespace gs::ui

@@ -1,0 +1,112 @@
+#include "ui/ColorPaletteDialogWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/SurfaceImage.h"
+
+namespace gs::ui {
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+}
+
+// A click counts when the button comes up over the label, as with a button.
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (click) emit clicked();
+}
+
+namespace {
+
+// A cross-hair with a gap at the aim point, black edged with white so it
+// shows on any colour of the square.
+QCursor CrossHairCursor() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  const int c = ColourSquareView::kMarkerAim;
+  auto arms = [&](const QColor& colour, int width) {
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(c + 0.5, 2), QPointF(c + 0.5, c - 2));
+    painter.drawLine(QPointF(c + 0.5, c + 3), QPointF(c + 0.5, 29));
+    painter.drawLine(QPointF(2, c + 0.5), QPointF(c - 2, c + 0.5));
+    painter.drawLine(QPointF(c + 3, c + 0.5), QPointF(29, c + 0.5));
+  };
+  arms(Qt::white, 3);
+  arms(Qt::black, 1);
+  painter.end();
+  return QCursor(pixmap, c, c);
+}
+
+// A bullseye of two rings round the aim point.
+QPixmap MarkerPicture() {
+  const int size = ColourSquareView::kMarkerSize;
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre(ColourSquareView::kMarkerAim + 0.5, ColourSquareView::kMarkerAim + 0.5);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::white, 4));
+  painter.drawEllipse(centre, 7, 7);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawEllipse(centre, 7, 7);
+  painter.setPen(QPen(Qt::white, 1));
+  painter.drawEllipse(centre, 2.5, 2.5);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.drawEllipse(centre, 1.5, 1.5);
+  painter.end();
+  return pixmap;
+}
+
+}  // namespace
+
+ColourSquareView::ColourSquareView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setCursor(CrossHairCursor());
+  marker_ = new QLabel(this);
+  marker_->setObjectName(QStringLiteral("imgSelColor"));
+  marker_->setPixmap(MarkerPicture());
+  marker_->resize(kMarkerSize, kMarkerSize);
+  // Presses and moves on the marker are presses and moves on the square there.
+  marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  marker_->hide();
+}
+
+void ColourSquareView::SetPicture(const Surface& picture) {
+  ToQImage(picture, image_);
+  update();
+}
+
+void ColourSquareView::ShowMarkerAt(QPoint p) {
+  marker_->move(p.x() - kMarkerAim, p.y() - kMarkerAim);
+  marker_->show();
+}
+
+void ColourSquareView::HideMarker() { marker_->hide(); }
+
+void ColourSquareView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  painter.drawImage(0, 0, image_);
+}
+
+void ColourSquareView::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->position().toPoint(), event->button());
+}
+
+void ColourSquareView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) emit dragged(event->position().toPoint());
+}
+
+void ColourSquareView::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(event->position().toPoint(), event->button());
+}
+
+}  // namespace gs::ui
