@@ -182,6 +182,10 @@ void ColorPaletteDialog::Build() {
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(b.geometry);
     button->setAutoDefault(false);
+    // The longest caption has to fit the design's 137-pixel button.
+    QFont small = button->font();
+    small.setPixelSize(10);
+    button->setFont(small);
     connect(button, &QPushButton::clicked, this, [this, set = b.set] { (window_.*set)(DialogColour()); });
   }
 }
