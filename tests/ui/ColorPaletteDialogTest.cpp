@@ -180,6 +180,7 @@ TEST_F(ColorPalette, HslBoxesDriveTheRgbSide) {
 struct BadEntry {
   const char* box;
   const char* text;
+  const char* name;
 };
 
 class ColorPaletteBadEntry : public ColorPalette, public ::testing::WithParamInterface<BadEntry> {};
@@ -196,12 +197,14 @@ TEST_P(ColorPaletteBadEntry, TurnsOnlyThatBoxRedAndChangesNothingElse) {
   EXPECT_FALSE(IsRed(box));
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, ColorPaletteBadEntry,
-                         ::testing::Values(BadEntry{"txtColorHEX", "1000000"}, BadEntry{"txtRed", "2.5"},
-                                           BadEntry{"txtRed", "300"}, BadEntry{"txtColor", "16777216"},
-                                           BadEntry{"txtGreen", ""}, BadEntry{"txtHue", "240"},
-                                           BadEntry{"txtLum", "-1"}, BadEntry{"txtColorHEX", "0x33"},
-                                           BadEntry{"txtColor", "-99999999999"}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ColorPaletteBadEntry,
+    ::testing::Values(BadEntry{"txtColorHEX", "1000000", "HexAboveWhite"}, BadEntry{"txtRed", "2.5", "Fraction"},
+                      BadEntry{"txtRed", "300", "AboveTheSlider"}, BadEntry{"txtColor", "16777216", "AboveWhite"},
+                      BadEntry{"txtGreen", "", "Empty"}, BadEntry{"txtHue", "240", "HueAbove239"},
+                      BadEntry{"txtLum", "-1", "BelowTheSlider"}, BadEntry{"txtColorHEX", "0x33", "HexPrefix"},
+                      BadEntry{"txtColor", "-99999999999", "BelowTheHexRange"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ColorPalette, MinusOneWritesItsHexThenFailsAtTheRedSlider) {
   Type("txtColor", "4210752");
