@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, UndoFollowsTheSnapshotInMenuAndToolbar) {
   EXPECT_FALSE(button->isEnabled());
 }
 
-TEST_F(MainWindowTest, ToolbarButtonsCarryTheirTooltips) {
+TEST_F(MainWindowTest, ToolbarButtonsCarryTheirPicturesAndTooltips) {
   const std::pair<const char*, const char*> buttons[] = {
       {"tbNew", "New"}, {"tbOpen", "Open"}, {"tbSave", "Save"}, {"tbSavecursor", "Save Cursor"},
       {"tbSavebmp", "Save Bitmap"}, {"tbPrint", "Print"}, {"tbCut", "Cut"}, {"tbCopy", "Copy"},
@@ -112,6 +112,7 @@ TEST_F(MainWindowTest, ToolbarButtonsCarryTheirTooltips) {
     auto* b = window->findChild<QToolButton*>(name);
     ASSERT_NE(b, nullptr) << name;
     EXPECT_EQ(b->toolTip(), tip);
+    EXPECT_FALSE(b->icon().isNull()) << name << " has no picture";
   }
 }
 
