@@ -1,0 +1,88 @@
+#include "formats/IconReader.h"
+
+#include <algorithm>
+
+#include "formats/BitmapEntryDecoder.h"
+#include "formats/IconChooser.h"
+
+namespace gs {
+namespace {
+
+Outcome<RgbaImage> DecodePngEntry(std::span<const std::uint8_t> file, const IconEntryInfo& e,
+                                  const PngDecoder& decodePng) {
+  if (!decodePng) return Outcome<RgbaImage>::Failure(e.Label() + " is a PNG image, which cannot be decoded here");
+  std::optional<RgbaImage> img = decodePng(e.Bytes(file));
+  const bool sane = img && img->width > 0 && img->height > 0 && img->width <= kMaxIconSide &&
+                    img->height <= kMaxIconSide &&
+                    img->pixels.size() == static_cast<std::size_t>(img->width) * img->height;
+  if (!sane) return Outcome<RgbaImage>::Failure("the PNG image of " + e.Label() + " cannot be decoded");
+  return std::move(*img);
+}
+
+Outcome<RgbaImage> DecodeAnyEntry(std::span<const std::uint8_t> file, const IconEntryInfo& e,
+                                  const PngDecoder& decodePng) {
+  if (e.kind == IconEntryKind::Png) return DecodePngEntry(file, e, decodePng);
+  auto decoded = DecodeBitmapEntry(file, e);
+  if (!decoded) return Outcome<RgbaImage>::Failure(decoded.Reason());
+  return std::move(decoded.Value().image);
+}
+
+void SetHotspot(IconImage& out, const IconDirectory& dir, const IconEntryInfo& e, int width, int height) {
+  out.isCursor = dir.IsCursor();
+  if (!out.isCursor) return;
+  auto scaled = [](int v, int side) { return std::clamp(side > 0 ? v * kIconSide / side : v, 0, kIconSide - 1); };
+  out.hotspot = {scaled(e.dir.wPlanes, width), scaled(e.dir.wBitCount, height)};
+}
+
+}  // namespace
+
+Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
+                                 const PngDecoder& decodePng) {
+  using Result = Outcome<IconImage>;
+  auto dir = ReadIconDirectory(file);
+  if (!dir) return Result::Failure(dir.Reason());
+  const std::vector<IconEntryInfo>& entries = dir->entries;
+
+  IconImage out;
+  if (const int chosen = ChooseIconImage(entries); chosen >= 0) {
+    const IconEntryInfo& e = entries[chosen];
+    auto decoded = DecodeBitmapEntry(file, e);
+    if (!decoded) return Result::Failure(decoded.Reason());
+    out.image = Surface(kIconSide, kIconSide);
+    std::copy_n(decoded->mask.begin(), out.mask.size(), out.mask.begin());
+    for (int y = 0; y < kIconSide; ++y)
+      for (int x = 0; x < kIconSide; ++x) {
+        const std::uint32_t p = decoded->image.At(x, y);
+        out.image.Row(y)[x] = AlphaOf(p) == 0 ? transparent : ColourOf(p);
+      }
+    out.entryIndex = chosen;
+    SetHotspot(out, *dir, e, kIconSide, kIconSide);
+    return out;
+  }
+
+  std::string firstReason;
+  for (int index : FallbackImageOrder(entries)) {
+    const IconEntryInfo& e = entries[index];
+    auto picture = DecodeAnyEntry(file, e, decodePng);
+    if (!picture) {
+      if (firstReason.empty()) firstReason = picture.Reason();
+      continue;
+    }
+    IconPicture fitted = FitImageToIcon(*picture, transparent);
+    out.image = std::move(fitted.image);
+    out.mask = fitted.mask;
+    out.entryIndex = index;
+    out.converted = true;
+    SetHotspot(out, *dir, e, picture->width, picture->height);
+    return out;
+  }
+  if (firstReason.empty()) {
+    // Every entry was ruled out by its header: report the first one's problem.
+    for (const IconEntryInfo& e : entries)
+      if (!e.problem.empty()) return Result::Failure(e.problem);
+    return Result::Failure("no image in the file can be decoded");
+  }
+  return Result::Failure(firstReason);
+}
+
+}  // namespace gs

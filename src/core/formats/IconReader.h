@@ -1,0 +1,44 @@
+#pragma once
+// Reading an .ico or .cur file into the editor's 32 × 32 image.
+//
+// Everything is checked before anything is returned, and nothing is read past
+// the end of the data: a damaged file yields a reason, never a half-read image.
+//
+// PNG-compressed entries: the core has no PNG decoder. A caller that has one
+// (the editor: QImage) passes it as `decodePng`; it receives the entry's bytes
+// (a whole PNG file) and returns the picture, or nothing when it cannot decode
+// them. Without a decoder PNG entries are simply not candidates, so a file
+// made only of PNG images is refused with a reason that says so.
+
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "formats/IconDirectory.h"
+#include "formats/IconFit.h"
+#include "formats/Outcome.h"
+#include "raster/Geometry.h"
+
+namespace gs {
+
+using PngDecoder = std::function<std::optional<RgbaImage>(std::span<const std::uint8_t> png)>;
+
+struct IconImage {
+  Surface image;          // 32 × 32, top row first; transparent pixels are the transparent colour
+  IconMaskBits mask{};    // IconMask: the file's AND mask, or one made from the transparency
+  int entryIndex = 0;     // the directory entry used, from 0
+  bool converted = false; // true when no 32 × 32 image at 24, 8, 4 or 1 bits was there and
+                          // another image was scaled or reduced to stand in for it
+  bool isCursor = false;
+  Point hotspot{};        // cursors: the used entry's hotspot (scaled along when converted)
+};
+
+// Takes the entry ChooseIconImage picks; a pixel whose mask bit is set becomes
+// `transparent` (black included) and every other pixel keeps its colour. When
+// no entry qualifies, tries FallbackImageOrder's candidates in turn and fits the
+// first that decodes to 32 × 32 with FitImageToIcon. Fails when the directory is
+// damaged, when the chosen entry is cut short, or when nothing can be decoded.
+Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
+                                 const PngDecoder& decodePng = {});
+
+}  // namespace gs
