@@ -1,0 +1,83 @@
+#include "formats/AnimatedCursor.h"
+
+#include <cassert>
+#include <limits>
+
+#include "formats/ByteWriter.h"
+
+namespace gs {
+namespace {
+
+// Both texts include their terminating NUL: 42 and 15 bytes.
+constexpr std::string_view kTitle{"Created with GlyphSmith 5.0 -            \0", 42};
+constexpr std::string_view kArtist{"GlyphSmith 5.0\0", 15};
+
+std::uint64_t Padded(std::uint64_t n) { return n + (n & 1); }
+
+void WriteAniHeader(ByteWriter& w, const AniHeader& h) {
+  [[maybe_unused]] const auto start = w.Size();
+  for (std::uint32_t v : {h.cbSize, h.frames, h.steps, h.width, h.height, h.bitCount, h.planes, h.displayRate, h.flags})
+    w.U32(v);
+  assert(w.Size() - start == sizeof(AniHeader));
+}
+
+// A chunk with its data and, when the data is odd-sized, the pad byte.
+void WriteChunk(ByteWriter& w, std::string_view id, std::span<const std::uint8_t> data) {
+  w.Text(id);
+  w.U32(static_cast<std::uint32_t>(data.size()));
+  w.Bytes(data);
+  if (data.size() & 1) w.U8(0);
+}
+
+std::span<const std::uint8_t> AsBytes(std::string_view text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+std::uint32_t DisplayRateForInterval(int intervalMs) {
+  const int rate = intervalMs / 10;
+  return rate > 0 ? static_cast<std::uint32_t>(rate) : 1;
+}
+
+Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const std::vector<std::uint8_t>> frames,
+                                                        int intervalMs) {
+  using Result = Outcome<std::vector<std::uint8_t>>;
+  if (frames.empty()) return Result::Failure("an animated cursor needs at least one frame");
+
+  const std::uint64_t infoSize = 4 + 8 + Padded(kTitle.size()) + 8 + Padded(kArtist.size());
+  std::uint64_t framSize = 4;
+  for (const auto& frame : frames) framSize += 8 + Padded(frame.size());
+  const std::uint64_t riffSize = 4 + (8 + sizeof(AniHeader)) + (8 + infoSize) + (8 + framSize);
+  if (riffSize > std::numeric_limits<std::uint32_t>::max())
+    return Result::Failure("the frames are too large for an animated cursor");
+
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(8 + riffSize);
+  ByteWriter w(bytes);
+  w.Text("RIFF");
+  w.U32(static_cast<std::uint32_t>(riffSize));
+  w.Text("ACON");
+
+  AniHeader header;
+  header.frames = header.steps = static_cast<std::uint32_t>(frames.size());
+  header.displayRate = DisplayRateForInterval(intervalMs);
+  w.Text("anih");
+  w.U32(sizeof(AniHeader));
+  WriteAniHeader(w, header);
+
+  w.Text("LIST");
+  w.U32(static_cast<std::uint32_t>(infoSize));
+  w.Text("INFO");
+  WriteChunk(w, "INAM", AsBytes(kTitle));
+  WriteChunk(w, "IART", AsBytes(kArtist));
+
+  w.Text("LIST");
+  w.U32(static_cast<std::uint32_t>(framSize));
+  w.Text("fram");
+  for (const auto& frame : frames) WriteChunk(w, "icon", frame);
+  assert(bytes.size() == 8 + riffSize);
+  return bytes;
+}
+
+}  // namespace gs
