@@ -71,8 +71,8 @@ TEST(AnimatedCursor, RateIsTheIntervalInTensOfMillisecondsAtLeastOne) {
 }
 
 TEST(AnimatedCursor, IntervalTextBelowOneIsInvalid) {
-  for (const char* bad : {"0", "", "abc", "0.9", "-5", " x15"}) EXPECT_EQ(ParseFrameInterval(bad).Reason(), "Invalid interval") << bad;
-  for (auto [text, ms] : {std::pair{"15", 15}, {" 250ms", 250}, {"2.5", 2}, {"3.5", 4}, {"1e2", 100}, {"1", 1}}) {
+  for (const char* bad : {"0", "", "abc", "0.4", "-5", " x15"}) EXPECT_EQ(ParseFrameInterval(bad).Reason(), "Invalid interval") << bad;
+  for (auto [text, ms] : {std::pair{"15", 15}, {" 250ms", 250}, {"2.5", 2}, {"3.5", 4}, {"1e2", 100}, {"0.6", 1}}) {
     auto v = ParseFrameInterval(text);
     ASSERT_TRUE(v) << text;
     EXPECT_EQ(*v, ms) << text;
@@ -86,7 +86,8 @@ TEST(CursorHotspot, AcceptsZeroTo31RoundedHalvesToEven) {
   EXPECT_EQ(ParseHotspot("32", "0").Reason(), "X Hotspot must be a value between 0 and 31 !");
   EXPECT_EQ(ParseHotspot("-1", "40").Reason(), "X Hotspot must be a value between 0 and 31 !");
   EXPECT_EQ(ParseHotspot("0", "-1").Reason(), "Y Hotspot must be a value between 0 and 31 !");
-  EXPECT_EQ(ParseHotspot("0", "31.2").Reason(), "Y Hotspot must be a value between 0 and 31 !");
+  EXPECT_EQ(ParseHotspot("0", "31.5").Reason(), "Y Hotspot must be a value between 0 and 31 !");
+  EXPECT_EQ(*ParseHotspot("-0.5", "31.4"), (Point{0, 31}));
 }
 
 // The desktop's image loader must accept what we write. It runs in a child
