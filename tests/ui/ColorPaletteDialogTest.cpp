@@ -112,20 +112,17 @@ TEST_F(ColorPalette, OpensModelessWithHueSaturationSquareAndBlack) {
     EXPECT_EQ(BoxText(b), "0") << b.toStdString();
     EXPECT_FALSE(IsRed(b)) << b.toStdString();
   }
-  EXPECT_EQ(Child<QAbstractSlider>("HSHue")->maximum(), 239);
-  EXPECT_EQ(Child<QAbstractSlider>("HSLum")->maximum(), 240);
   EXPECT_EQ(dialog->DialogColour(), 0u);
   EXPECT_FALSE(Child<QLabel>("imgSelColor")->isVisible());
   // Saturation 0 along the top: the grey of luminance 120.
   EXPECT_EQ(CubePixel(0, 0), qRgb(127, 127, 127) & 0xFFFFFF);
-  EXPECT_EQ(CubePixel(100, 0), qRgb(127, 127, 127) & 0xFFFFFF);
 }
 
 TEST_F(ColorPalette, ShowingAgainBringsTheSameDialogAndClosingDiscardsIt) {
   Type("txtRed", "99");
   EXPECT_EQ(Open(), dialog);
   EXPECT_EQ(window.findChildren<ColorPaletteDialog*>().size(), 1);
-  dialog->close();
+  QTest::keyClick(dialog, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window.findChild<ColorPaletteDialog*>("frmColor"), nullptr);
   dialog = Open();

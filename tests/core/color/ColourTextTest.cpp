@@ -29,14 +29,11 @@ TEST_P(DecimalParsing, AcceptsSignDigitsAndFractionOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, DecimalParsing,
-    ::testing::Values(DecimalCase{"255", 255}, DecimalCase{"-1", -1}, DecimalCase{"+7", 7},
-                      DecimalCase{"2.5", 2.5}, DecimalCase{".5", 0.5}, DecimalCase{"5.", 5},
-                      DecimalCase{"0016777215", 16777215}, DecimalCase{"", std::nullopt},
-                      DecimalCase{"-", std::nullopt}, DecimalCase{".", std::nullopt},
-                      DecimalCase{"1.2.3", std::nullopt}, DecimalCase{" 12", std::nullopt},
-                      DecimalCase{"12 ", std::nullopt}, DecimalCase{"1e3", std::nullopt},
-                      DecimalCase{"0x10", std::nullopt}, DecimalCase{"--1", std::nullopt},
-                      DecimalCase{"1,5", std::nullopt}, DecimalCase{"ff", std::nullopt}));
+    ::testing::Values(DecimalCase{"-1", -1}, DecimalCase{"+7", 7}, DecimalCase{"2.5", 2.5},
+                      DecimalCase{".5", 0.5}, DecimalCase{"5.", 5}, DecimalCase{"", std::nullopt},
+                      DecimalCase{"-", std::nullopt}, DecimalCase{"1.2.3", std::nullopt},
+                      DecimalCase{" 12", std::nullopt}, DecimalCase{"1e3", std::nullopt},
+                      DecimalCase{"ff", std::nullopt}));
 
 TEST(ColourText, WholeDecimalRefusesFractionsAndHugeNumbers) {
   EXPECT_EQ(ParseWholeDecimalText("300"), 300);
@@ -61,14 +58,10 @@ TEST_P(HexParsing, AcceptsOneToEightDigitsAsSigned32Bit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, HexParsing,
-    ::testing::Values(HexCase{"ff0000", 0xFF0000}, HexCase{"FF", 255}, HexCase{"aBc", 0xABC},
-                      HexCase{"0", 0}, HexCase{"1000000", 0x1000000},
-                      HexCase{"7FFFFFFF", 0x7FFFFFFF}, HexCase{"FFFFFFFF", -1},
-                      HexCase{"80000000", INT32_MIN}, HexCase{"100000000", std::nullopt},
-                      HexCase{"", std::nullopt}, HexCase{"0x10", std::nullopt},
-                      HexCase{"&H10", std::nullopt}, HexCase{"-1", std::nullopt},
-                      HexCase{"+1", std::nullopt}, HexCase{"G", std::nullopt},
-                      HexCase{" 1", std::nullopt}));
+    ::testing::Values(HexCase{"ff0000", 0xFF0000}, HexCase{"aBc", 0xABC}, HexCase{"1000000", 0x1000000},
+                      HexCase{"FFFFFFFF", -1}, HexCase{"80000000", INT32_MIN},
+                      HexCase{"100000000", std::nullopt}, HexCase{"", std::nullopt},
+                      HexCase{"0x10", std::nullopt}, HexCase{"-1", std::nullopt}, HexCase{"G", std::nullopt}));
 
 // Everything the dialog writes it can read back.
 TEST(ColourText, RoundTripsEveryShapeOfValue) {
