@@ -1,8 +1,75 @@
+// The Filters menu: transforms, colour operations and effects, their dialogs,
+// and the Text tool's dialog. The toolbar buttons run these menu entries.
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QPalette>
+#include <functional>
+
+#include "filters/ColourOperations.h"
+#include "filters/ShadeRect.h"
+#include "filters/Transforms.h"
 #include "ui/Areas.h"
+#include "ui/CrystalDialog.h"
+#include "ui/DuotoneDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/ResampleDialog.h"
+#include "ui/RotateDialog.h"
+#include "ui/ScatterDialog.h"
+#include "ui/SurfaceImage.h"
+#include "ui/TextDialog.h"
 
 namespace gs::ui {
 
-void InstallFilterCommands(MainWindow&) {}
+namespace {
+
+// Enables the entry and runs `run` when it is chosen.
+void Bind(MainWindow& window, const QString& name, std::function<void()> run) {
+  QAction* action = window.Action(name);
+  Q_ASSERT(action);
+  action->setEnabled(true);
+  QObject::connect(action, &QAction::triggered, &window, std::move(run));
+}
+
+// A command that changes the document at once, then shows the result.
+void BindCommand(MainWindow& window, const QString& name, std::function<void(Document&)> command) {
+  Bind(window, name, [&window, command = std::move(command)] {
+    command(window.Doc());
+    window.RePaint();
+  });
+}
+
+template <typename Dialog>
+void RunModal(MainWindow& window) {
+  Dialog dialog(window);
+  window.Prompt().ExecDialog(dialog);
+}
+
+// The platform's colour for selected items.
+Colour HighlightColour() { return FromQColor(QGuiApplication::palette().color(QPalette::Highlight)); }
+
+}  // namespace
+
+void InstallFilterCommands(MainWindow& window) {
+  for (int i = 0; i < 2; ++i)
+    BindCommand(window, QStringLiteral("mnuFlip_%1").arg(i), [i](Document& doc) { FlipCommand(doc, i); });
+  for (int i = 0; i < 3; ++i)
+    BindCommand(window, QStringLiteral("mnuRotate_%1").arg(i), [i](Document& doc) { RotateCommand(doc, i); });
+  Bind(window, QStringLiteral("mnuRotate_3"), [&window] { RotateDialog::ShowFor(window); });
+
+  Bind(window, QStringLiteral("mnuEffects_0"), [&window] { RunModal<ResampleDialog>(window); });
+  BindCommand(window, QStringLiteral("mnuEffects_3"), InterchangeColors);
+  Bind(window, QStringLiteral("mnuEffects_4"), [&window] { RunModal<ScatterDialog>(window); });
+  Bind(window, QStringLiteral("mnuEffects_5"), [&window] { RunModal<DuotoneDialog>(window); });
+  BindCommand(window, QStringLiteral("mnuEffects_6"), [&window](Document& doc) {
+    ReplaceColor(doc, window.State().ForeColour, window.State().BackColour);
+  });
+  for (int i = 0; i < 3; ++i)
+    BindCommand(window, QStringLiteral("mnuConvert_%1").arg(i), [i](Document& doc) { ReduceColours(doc, i); });
+  Bind(window, QStringLiteral("mnuEffects_8"), [&window] { RunModal<CrystalDialog>(window); });
+  BindCommand(window, QStringLiteral("mnuEffects_9"), [](Document& doc) { ShadeCommand(doc, HighlightColour()); });
+
+  window.SetTextToolHandler([&window](int px, int py, Colour c) { RunTextDialog(window, px, py, c); });
+}
 
 }  // namespace gs::ui

@@ -197,7 +197,8 @@ TEST_F(MainWindowTest, HelpShowsTheShippedPageAndAboutNamesTheVersion) {
 }
 
 TEST_F(MainWindowTest, TheTextToolHandsOverOnlyWhenAHandlerIsSet) {
-  window->RunTextTool(1, 2, 3);  // nothing attached: nothing happens
+  window->SetTextToolHandler(nullptr);  // drop the one the filters attach
+  window->RunTextTool(1, 2, 3);         // nothing attached: nothing happens
   int calls = 0;
   window->SetTextToolHandler([&](int px, int py, Colour c) {
     ++calls;
