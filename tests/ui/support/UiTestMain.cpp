@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
   // Window tests run without a display, and never touch the user's settings.
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("GlyphSmith"));
   QApplication::setApplicationName(QStringLiteral("GlyphSmith"));
+  // Test processes run side by side: each keeps its settings in its own folder.
+  QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
