@@ -1,0 +1,218 @@
+#include "ui/AniDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "formats/FieldValues.h"
+#include "formats/FormatFiles.h"
+#include "ui/PngDecoder.h"
+#include "ui/Prompter.h"
+
+namespace gs::ui {
+namespace {
+
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The icon with its masked pixels see-through.
+QImage IconPicture(const IconImage& icon) {
+  const Surface& s = icon.image;
+  QImage picture(s.Width(), s.Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < s.Height(); ++y) {
+    const int maskRow = (s.Height() - 1 - y) * 4;  // the mask runs bottom row first
+    for (int x = 0; x < s.Width(); ++x) {
+      const bool masked = (icon.mask[maskRow + x / 8] >> (7 - x % 8)) & 1;
+      const Colour c = s.GetPixel(x, y);
+      picture.setPixel(x, y, masked ? 0u : qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+    }
+  }
+  return picture;
+}
+
+}  // namespace
+
+AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& startFolder, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), transparent_(transparent) {
+  setObjectName(QStringLiteral("frmAni"));
+  setWindowTitle(QStringLiteral("  Animated Cursor Settings"));
+
+  folders_ = new QFileSystemModel(this);
+  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Dirs);
+  folders_->setRootPath(QStringLiteral("/"));
+  dirView_ = new QTreeView(this);
+  dirView_->setObjectName(QStringLiteral("drDir"));
+  dirView_->setModel(folders_);
+  for (int column = 1; column < folders_->columnCount(); ++column) dirView_->hideColumn(column);
+  dirView_->setHeaderHidden(true);
+  dirView_->setMinimumSize(220, 170);
+
+  fileList_ = new QListWidget(this);
+  fileList_->setObjectName(QStringLiteral("fleFile"));
+  fileList_->setMinimumHeight(120);
+
+  preview_ = new QLabel(this);
+  preview_->setObjectName(QStringLiteral("picPrev"));
+  preview_->setFixedSize(32, 32);
+  auto* previewFrame = new QFrame(this);
+  previewFrame->setFrameShape(QFrame::Box);
+  (new QHBoxLayout(previewFrame))->addWidget(preview_);
+  previewFrame->layout()->setContentsMargins(1, 1, 1, 1);
+
+  frames_ = new QListWidget(this);
+  frames_->setObjectName(QStringLiteral("lstFiles"));
+  frames_->setMinimumWidth(260);
+
+  auto* add = new QPushButton(QStringLiteral("Add"), this);
+  add->setObjectName(QStringLiteral("cmdAdd"));
+  auto* remove = new QPushButton(QStringLiteral("Delete"), this);
+  remove->setObjectName(QStringLiteral("cmdDelete"));
+
+  auto* intervalLabel = new QLabel(QStringLiteral("Set Ani Cursor Frame Interval"), this);
+  intervalLabel->setObjectName(QStringLiteral("Label1"));
+  interval_ = new QLineEdit(QStringLiteral("15"), this);
+  interval_->setObjectName(QStringLiteral("txtInterval"));
+  interval_->setMaximumWidth(60);
+  auto* unitLabel = new QLabel(QStringLiteral("millisecs"), this);
+  unitLabel->setObjectName(QStringLiteral("Label2"));
+
+  auto* create = new QPushButton(QStringLiteral("OK"), this);
+  create->setObjectName(QStringLiteral("cmdCreate"));
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("cmdCancel"));
+  for (QPushButton* b : {add, remove, create, cancel}) b->setAutoDefault(false);
+
+  auto* browse = new QVBoxLayout;
+  browse->addWidget(dirView_, 3);
+  browse->addWidget(fileList_, 2);
+  auto* middle = new QVBoxLayout;
+  middle->addWidget(previewFrame, 0, Qt::AlignHCenter);
+  middle->addStretch();
+  middle->addWidget(add);
+  middle->addWidget(remove);
+  middle->addStretch();
+  auto* intervalRow = new QHBoxLayout;
+  intervalRow->addWidget(intervalLabel);
+  intervalRow->addWidget(interval_);
+  intervalRow->addWidget(unitLabel);
+  intervalRow->addStretch();
+  intervalRow->addWidget(create);
+  intervalRow->addWidget(cancel);
+
+  auto* grid = new QGridLayout(this);
+  grid->addLayout(browse, 0, 0);
+  grid->addLayout(middle, 0, 1);
+  grid->addWidget(frames_, 0, 2);
+  grid->addLayout(intervalRow, 1, 0, 1, 3);
+
+  connect(dirView_->selectionModel(), &QItemSelectionModel::currentChanged, this, &AniDialog::FolderChosen);
+  // The tree fills in the background: bring the chosen folder into view as
+  // the folders above it arrive.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+    if (dirView_->currentIndex().isValid()) dirView_->scrollTo(dirView_->currentIndex());
+  });
+  connect(fileList_, &QListWidget::currentItemChanged, this, &AniDialog::PreviewFile);
+  connect(fileList_, &QListWidget::itemDoubleClicked, this, &AniDialog::AddFrame);
+  connect(add, &QPushButton::clicked, this, &AniDialog::AddFrame);
+  connect(remove, &QPushButton::clicked, this, &AniDialog::DeleteFrame);
+  connect(create, &QPushButton::clicked, this, &AniDialog::Create);
+  connect(cancel, &QPushButton::clicked, this, &AniDialog::reject);
+
+  const QModelIndex start = folders_->index(QDir(startFolder).absolutePath());
+  if (start.isValid()) {
+    dirView_->setCurrentIndex(start);
+    dirView_->scrollTo(start);
+  }
+  if (folder_.isEmpty()) SetFolder(startFolder);
+}
+
+void AniDialog::FolderChosen() {
+  const QModelIndex current = dirView_->currentIndex();
+  if (!current.isValid()) return;
+  dirView_->scrollTo(current);
+  SetFolder(folders_->filePath(current));
+}
+
+void AniDialog::SetFolder(const QString& folder) {
+  folder_ = QDir(folder).absolutePath();
+  fileList_->clear();
+  // Name filters match regardless of case, so "A.CUR" is listed too.
+  const QStringList names =
+      QDir(folder_).entryList({QStringLiteral("*.cur")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  fileList_->addItems(names);
+}
+
+QString AniDialog::SelectedFile() const {
+  const QListWidgetItem* item = fileList_->currentItem();
+  if (!item || !item->isSelected()) return {};
+  return QDir(folder_).filePath(item->text());
+}
+
+void AniDialog::PreviewFile() {
+  const QString path = SelectedFile();
+  if (path.isEmpty()) return;
+  // A file that cannot be read leaves the preview as it was.
+  const auto icon = ReadIconFile(Native(path), transparent_, DecodePngWithQt);
+  if (icon) preview_->setPixmap(QPixmap::fromImage(IconPicture(*icon)));
+}
+
+void AniDialog::AddFrame() {
+  const QString path = SelectedFile();
+  if (path.isEmpty()) {
+    prompter_.ShowMessage(this, Prompter::Icon::Exclamation, QStringLiteral("You must select a file to add !"));
+    return;
+  }
+  frames_->addItem(path);
+}
+
+void AniDialog::DeleteFrame() {
+  QListWidgetItem* item = frames_->currentItem();
+  if (item && item->isSelected()) delete frames_->takeItem(frames_->row(item));
+}
+
+QStringList AniDialog::Frames() const {
+  QStringList out;
+  for (int i = 0; i < frames_->count(); ++i) out << frames_->item(i)->text();
+  return out;
+}
+
+void AniDialog::Create() {
+  const auto interval = ParseFrameInterval(interval_->text().toStdString());
+  if (!interval) {
+    prompter_.ShowMessage(this, Prompter::Icon::Critical, QString::fromStdString(interval.Reason()));
+    return;
+  }
+  if (frames_->count() == 0) {
+    prompter_.ShowMessage(this, Prompter::Icon::Exclamation, QStringLiteral("Please, select some files !"));
+    return;
+  }
+  const QString target = prompter_.GetSaveFileName(this, QStringLiteral("Save Animated Cursor"),
+                                                   {QStringLiteral("Animated cursors (*.ani)")}, QStringLiteral("ani"));
+  if (target.isEmpty()) return;
+
+  std::vector<std::string> paths;
+  for (const QString& frame : Frames()) paths.push_back(Native(frame));
+  // Every frame is read before the target is touched, so a frame that has gone
+  // leaves any existing file of that name as it was.
+  const auto frames = ReadAnimationFrames(paths);
+  if (!frames) {
+    prompter_.ShowMessage(this, Prompter::Icon::Critical, QFile::decodeName(QByteArray::fromStdString(frames.Reason())));
+    return;
+  }
+  const auto written = WriteAnimatedCursorFile(Native(target), *frames, *interval);
+  if (!written)
+    prompter_.ShowMessage(this, Prompter::Icon::Critical,
+                          QFile::decodeName(QByteArray::fromStdString(FileMessage(Native(target), written.Reason()))));
+}
+
+}  // namespace gs::ui
