@@ -1,8 +1,260 @@
+#include "ui/FileCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "files/DocumentFiles.h"
+#include "ui/AniDialog.h"
 #include "ui/Areas.h"
 #include "ui/MainWindow.h"
+#include "ui/PngDecoder.h"
+#include "ui/RecentFiles.h"
+#include "ui/SurfaceView.h"
 
 namespace gs::ui {
+namespace {
 
-void InstallFileCommands(MainWindow&) {}
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+// Paths are kept absolute, so the recent list and CurrentFile stay valid
+// whatever the current folder is.
+QString Absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+
+QString Caption(const QString& path) { return path + QStringLiteral(" - ") + kAppTitle; }
+
+// Writing shows the busy pointer.
+struct BusyPointer {
+  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+};
+
+struct SaveTarget {
+  QString filter;
+  QString title;
+  QString extension;
+};
+
+const SaveTarget kSaveAsTarget{QStringLiteral("Icon (*.ico)"), QStringLiteral("Save Icon ..."), QStringLiteral("ico")};
+const SaveTarget kPromptTarget{QStringLiteral("Ico File (*.ico)"), QStringLiteral("Save Icon ..."),
+                               QStringLiteral("ico")};
+
+SaveTarget ExportTarget(SaveDialog::Kind kind) {
+  switch (kind) {
+    case SaveDialog::Kind::Cursor:
+      return {QStringLiteral("Cursor (*.cur)"), QStringLiteral("Save Cursor..."), QStringLiteral("cur")};
+    case SaveDialog::Kind::Bitmap:
+      return {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("Save Bitmap..."), QStringLiteral("bmp")};
+    case SaveDialog::Kind::Pcx:
+      return {QStringLiteral("PCX file (*.pcx)"), QStringLiteral("Save PCX..."), QStringLiteral("pcx")};
+    case SaveDialog::Kind::Icon: break;
+  }
+  return kSaveAsTarget;
+}
+
+}  // namespace
+
+FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(window) {
+  setObjectName(QStringLiteral("fileCommands"));
+  auto hook = [&](const char* name, auto slot) {
+    QAction* action = window_.Action(QString::fromLatin1(name));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, slot);
+  };
+  hook("mnuFile_0", [this] { New(); });
+  hook("mnuFile_1", [this] { Open(); });
+  hook("mnuFile_2", [this] { Save(); });
+  hook("mnuFile_3", [this] { SaveAs(); });
+  hook("mnuFile_8", [this] { CreateAnimatedCursor(); });
+  hook("mnuExport_0", [this] { Export(SaveDialog::Kind::Cursor); });
+  hook("mnuExport_1", [this] { Export(SaveDialog::Kind::Bitmap); });
+  hook("mnuExport_2", [this] { Export(SaveDialog::Kind::Pcx); });
+  for (int k = 1; k <= kRecentFileCount; ++k) {
+    QAction* action = window_.Action(QStringLiteral("mnuFile_%1").arg(11 + k));
+    connect(action, &QAction::triggered, this, [this, k] { OpenRecent(k); });
+  }
+  if (auto* fileMenu = window_.findChild<QMenu*>(QStringLiteral("mnuFilePop")))
+    connect(fileMenu, &QMenu::aboutToShow, this, &FileCommands::RefreshRecentMenu);
+
+  window_.SetCloseGuard([this] {
+    if (!AskSaveChanges()) return false;
+    SaveRecentFiles(recent_);
+    return true;
+  });
+
+  recent_ = LoadRecentFiles();
+  RefreshRecentMenu();
+  if (!window_.StartupFile().isEmpty()) OpenIconFile(window_.StartupFile());
+}
+
+bool FileCommands::AskSaveChanges() {
+  SavePromptSteps steps;
+  steps.askSaveChanges = [this] {
+    switch (window_.Prompt().AskYesNoCancel(&window_, QStringLiteral("Do you want to save changes ?"))) {
+      case Prompter::Answer::Yes: return SaveChangesAnswer::Yes;
+      case Prompter::Answer::No: return SaveChangesAnswer::No;
+      case Prompter::Answer::Cancel: break;
+    }
+    return SaveChangesAnswer::Cancel;
+  };
+  steps.askSavePath = [this] {
+    return Native(ShowSaveDialog({kPromptTarget.filter}, kPromptTarget.title, kPromptTarget.extension));
+  };
+  steps.saveIcon = [this](const std::string& path) { return SaveIcon(FromNative(path)); };
+  steps.addRecentFile = [this](const std::string& path) { AddRecentFile(FromNative(path)); };
+  return gs::AskSaveChanges(window_.Doc().Modified, window_.Doc().CurrentFile, steps);
+}
+
+bool FileCommands::OpenIconFile(const QString& path) {
+  const QString absolute = Absolute(path);
+  const auto opened = OpenIconIntoDocument(window_.Doc(), Native(absolute), DecodePngWithQt);
+  if (!opened) {
+    ReportFailure(absolute, opened.Reason(), true);
+    return false;
+  }
+  window_.setWindowTitle(Caption(absolute));
+  window_.RePaint();
+  AddRecentFile(absolute);
+  return true;
+}
+
+void FileCommands::New() {
+  if (!AskSaveChanges()) return;
+  Document& doc = window_.Doc();
+  doc.ClearToTransparent(Rect::FromSize(0, 0, kImageSize, kImageSize));
+  window_.RePaint();
+  doc.CurrentFile.clear();
+  window_.setWindowTitle(MainWindow::UntitledCaption());
+}
+
+void FileCommands::Open() {
+  if (!AskSaveChanges()) return;
+  const QString path = ShowOpenDialog(
+      {QStringLiteral("Icon Files (*.ico *.cur)"), QStringLiteral("All files (*)")}, kAppTitle + " - Open an Icon");
+  if (!path.isEmpty() && QFileInfo::exists(path)) OpenIconFile(path);
+}
+
+void FileCommands::Save() {
+  const std::string& current = window_.Doc().CurrentFile;
+  if (current.empty())
+    SaveAs();
+  else
+    SaveIcon(FromNative(current));
+}
+
+void FileCommands::SaveAs() {
+  const QString path = ShowSaveDialog({kSaveAsTarget.filter}, kSaveAsTarget.title, kSaveAsTarget.extension);
+  if (path.isEmpty()) return;
+  if (SaveIcon(path) == SaveAttempt::Saved) AddRecentFile(path);
+}
+
+void FileCommands::Export(SaveDialog::Kind kind) {
+  const SaveTarget target = ExportTarget(kind);
+  const QString path = ShowSaveDialog({target.filter}, target.title, target.extension);
+  if (path.isEmpty() || !RunSaveDialog(kind)) return;
+  const SaveDialog& options = *saveDialog_;
+  Outcome<void> written;
+  {
+    BusyPointer busy;
+    switch (kind) {
+      case SaveDialog::Kind::Cursor:
+        written = SaveDocumentAsCursor(window_.Doc(), Native(path), options.SaveDepth(), options.Mode(),
+                                       options.CursorHot());
+        break;
+      case SaveDialog::Kind::Bitmap:
+        written = ExportDocumentAsBitmap(window_.Doc(), Native(path), options.SaveDepth());
+        break;
+      case SaveDialog::Kind::Pcx: written = ExportDocumentAsPcx(window_.Doc(), Native(path), options.SaveDepth()); break;
+      case SaveDialog::Kind::Icon: return;
+    }
+  }
+  if (!written) ReportFailure(path, written.Reason(), false);
+}
+
+SaveAttempt FileCommands::SaveIcon(const QString& path) {
+  if (!RunSaveDialog(SaveDialog::Kind::Icon)) return SaveAttempt::Cancelled;
+  const QString absolute = Absolute(path);
+  Outcome<void> written;
+  {
+    BusyPointer busy;
+    written = SaveDocumentAsIcon(window_.Doc(), Native(absolute), saveDialog_->SaveDepth(), saveDialog_->Mode());
+  }
+  if (!written) {
+    ReportFailure(absolute, written.Reason(), false);
+    return SaveAttempt::Failed;
+  }
+  // The title names the file that Save now writes to.
+  window_.setWindowTitle(Caption(absolute));
+  return SaveAttempt::Saved;
+}
+
+bool FileCommands::RunSaveDialog(SaveDialog::Kind kind) {
+  if (!saveDialog_) {
+    saveDialog_ = new SaveDialog([this]() -> const Surface& { return window_.Doc().WorkingImage; },
+                                 window_.Preview()->size(), window_.Prompt(), &window_);
+  }
+  saveDialog_->Prepare(kind);
+  const int result = window_.Prompt().ExecDialog(*saveDialog_);
+  // Closed through its window: that is a cancel, and the next save starts
+  // from a fresh dialog.
+  if (saveDialog_->ClosedByUser()) {
+    delete saveDialog_;
+    return false;
+  }
+  const bool cancelled = result != QDialog::Accepted || saveDialog_->SaveDialogResult() == SaveDialog::kCancelled;
+  return !cancelled;
+}
+
+void FileCommands::OpenRecent(int k) {
+  const QString path = FromNative(recent_.Entry(k));
+  if (path.isEmpty()) return;
+  if (!QFileInfo::exists(path)) {
+    recent_.RemoveRecentFile(k);
+    RefreshRecentMenu();
+    window_.Prompt().ShowMessage(&window_, Prompter::Icon::Critical, QStringLiteral("File not found !"));
+    return;
+  }
+  if (AskSaveChanges()) OpenIconFile(path);
+}
+
+void FileCommands::CreateAnimatedCursor() {
+  AniDialog dialog(window_.Prompt(), window_.Doc().TransparentColor, QDir::currentPath(), &window_);
+  window_.Prompt().ExecDialog(dialog);
+}
+
+void FileCommands::RefreshRecentMenu() {
+  for (int k = 1; k <= kRecentFileCount; ++k) {
+    QAction* action = window_.Action(QStringLiteral("mnuFile_%1").arg(11 + k));
+    // An ampersand in a path is shown, not taken as a shortcut mark.
+    action->setText(FromNative(recent_.MenuCaption(k)).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    action->setEnabled(recent_.IsEnabled(k));
+  }
+}
+
+QString FileCommands::ShowOpenDialog(const QStringList& filters, const QString& title) {
+  return window_.Prompt().GetOpenFileName(&window_, title, filters);
+}
+
+QString FileCommands::ShowSaveDialog(const QStringList& filters, const QString& title,
+                                     const QString& defaultExtension) {
+  const QString path = window_.Prompt().GetSaveFileName(&window_, title, filters, defaultExtension);
+  return path.isEmpty() ? path : Absolute(path);
+}
+
+void FileCommands::AddRecentFile(const QString& path) {
+  recent_.AddRecentFile(Native(Absolute(path)));
+  RefreshRecentMenu();
+}
+
+void FileCommands::ReportFailure(const QString& path, const std::string& reason, bool reading) {
+  window_.Prompt().ShowMessage(&window_, reading ? Prompter::Icon::Exclamation : Prompter::Icon::Critical,
+                               FromNative(FileMessage(Native(path), reason)));
+}
+
+void InstallFileCommands(MainWindow& window) { new FileCommands(window); }
 
 }  // namespace gs::ui

@@ -1,0 +1,55 @@
+#pragma once
+// The File menu: new, open, save, save as, the exports, the animated cursor
+// builder, the recent files and the save prompt that guards leaving unsaved
+// work. Made by InstallFileCommands as a child of the main window.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "files/RecentFiles.h"
+#include "files/SavePrompt.h"
+#include "ui/SaveDialog.h"
+
+namespace gs::ui {
+
+class MainWindow;
+
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit FileCommands(MainWindow& window);
+
+  // False when the user cancelled, or a save they asked for did not happen.
+  bool AskSaveChanges();
+  // Replaces the document by the file's picture; a file that cannot be read is
+  // reported and changes nothing. True when it was opened.
+  bool OpenIconFile(const QString& path);
+
+  void New();
+  void Open();
+  void Save();
+  void SaveAs();
+  void Export(SaveDialog::Kind kind);
+  void OpenRecent(int k);
+  void CreateAnimatedCursor();
+
+  const RecentFileList& Recent() const { return recent_; }
+  void RefreshRecentMenu();
+
+ private:
+  SaveAttempt SaveIcon(const QString& path);
+  // Shows the save options; false when they were cancelled.
+  bool RunSaveDialog(SaveDialog::Kind kind);
+  QString ShowOpenDialog(const QStringList& filters, const QString& title);
+  QString ShowSaveDialog(const QStringList& filters, const QString& title, const QString& defaultExtension);
+  void AddRecentFile(const QString& path);
+  void ReportFailure(const QString& path, const std::string& reason, bool reading);
+
+  MainWindow& window_;
+  RecentFileList recent_;
+  QPointer<SaveDialog> saveDialog_;
+};
+
+}  // namespace gs::ui
