@@ -439,7 +439,10 @@ TEST_P(FailedWriteTest, KeepsTheOldFileAndTheDocumentState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, FailedWriteTest,
-                         ::testing::Values(WriteBlock::ReadOnlyFolder, WriteBlock::FileSizeLimit));
+                         ::testing::Values(WriteBlock::ReadOnlyFolder, WriteBlock::FileSizeLimit),
+                         [](const auto& info) {
+                           return info.param == WriteBlock::ReadOnlyFolder ? "ReadOnlyFolder" : "FileSizeLimit";
+                         });
 
 // The save prompt guards New: what each answer does to the picture, the file
 // and the flag.
