@@ -1,60 +1,49 @@
 #pragma once
-// Surfaces as small text pictures, one character per pixel, for comparing
-// drawn shapes with the pictures written in the tests.
+// Surfaces as text pictures, one character per pixel ('.' paper, 'O' ink, '#' fill),
+// rows separated by '/': ".O./O#O/.O.".
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "raster/Surface.h"
 
 namespace gs::testing {
 
-using Picture = std::vector<std::string>;
+inline constexpr Colour kPaper = 0x101010, kInk = 0x0000C0, kFill = 0x00A000;
 
-inline constexpr Colour kPaper = 0x101010;  // '.'
-inline constexpr Colour kInk = 0x0000C0;    // 'O' (pen)
-inline constexpr Colour kFill = 0x00A000;   // '#' (brush)
-
-inline char PixelChar(Colour c) {
-  if (c == kPaper) return '.';
-  if (c == kInk) return 'O';
-  if (c == kFill) return '#';
-  return '?';
-}
-
-// The w × h block of `s` with its top-left corner at (x, y).
-inline Picture PictureAt(const Surface& s, int x, int y, int w, int h) {
-  Picture rows;
+inline std::string PictureAt(const Surface& s, int x, int y, int w, int h) {
+  std::string out;
   for (int r = 0; r < h; ++r) {
-    std::string row;
-    for (int c = 0; c < w; ++c) row += PixelChar(s.GetPixel(x + c, y + r));
-    rows.push_back(row);
+    if (r) out += '/';
+    for (int c = 0; c < w; ++c) {
+      const Colour p = s.GetPixel(x + c, y + r);
+      out += p == kPaper ? '.' : p == kInk ? 'O' : p == kFill ? '#' : '?';
+    }
   }
-  return rows;
+  return out;
 }
 
-// The picture at (x, y) is `expected`, and every pixel outside it is paper.
-inline ::testing::AssertionResult ShowsExactly(const Surface& s, int x, int y,
-                                               const Picture& expected) {
-  const int h = static_cast<int>(expected.size());
-  const int w = h ? static_cast<int>(expected[0].size()) : 0;
-  const Picture actual = PictureAt(s, x, y, w, h);
-  std::string message;
-  if (actual != expected) {
-    message = "\nexpected      actual\n";
-    for (int r = 0; r < h; ++r) message += expected[r] + "      " + actual[r] + "\n";
-  }
-  int strays = 0;
-  for (int py = 0; py < s.Height(); ++py)
-    for (int px = 0; px < s.Width(); ++px) {
-      const bool inside = px >= x && px < x + w && py >= y && py < y + h;
-      if (!inside && s.GetPixel(px, py) != kPaper && ++strays <= 4)
-        message += "stray pixel at (" + std::to_string(px) + ", " + std::to_string(py) + ")\n";
-    }
-  if (message.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << message;
+// A drawing on a 24 × 24 sheet of paper that must show `picture` at (x, y) and
+// nothing anywhere else.
+struct PictureCase {
+  std::function<void(Surface&)> draw;
+  int x, y;
+  std::string picture;
+};
+inline void PrintTo(const PictureCase& c, std::ostream* os) { *os << '"' << c.picture << '"'; }
+
+inline void ExpectPicture(const PictureCase& c) {
+  const auto slash = c.picture.find('/');
+  const int w = static_cast<int>(slash == std::string::npos ? c.picture.size() : slash);
+  const int h = static_cast<int>(c.picture.size() + 1) / (w + 1);
+  Surface s(24, 24, kPaper);
+  c.draw(s);
+  EXPECT_EQ(PictureAt(s, c.x, c.y, w, h), c.picture);
+  s.FillRect({c.x, c.y, c.x + w, c.y + h}, kPaper);
+  EXPECT_EQ(PictureAt(s, 0, 0, 24, 24), PictureAt(Surface(24, 24, kPaper), 0, 0, 24, 24))
+      << "pixels outside the picture";
 }
 
 }  // namespace gs::testing
