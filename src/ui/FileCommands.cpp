@@ -119,6 +119,8 @@ bool FileCommands::OpenIconFile(const QString& path) {
   window_.setWindowTitle(Caption(absolute));
   window_.RePaint();
   AddRecentFile(absolute);
+  cursorFile_ = opened->isCursor ? Native(absolute) : std::string();
+  cursorHotspot_ = opened->hotspot;
   return true;
 }
 
@@ -128,6 +130,7 @@ void FileCommands::New() {
   doc.ClearToTransparent(Rect::FromSize(0, 0, kImageSize, kImageSize));
   window_.RePaint();
   doc.CurrentFile.clear();
+  cursorFile_.clear();
   window_.setWindowTitle(MainWindow::UntitledCaption());
 }
 
@@ -176,28 +179,45 @@ void FileCommands::Export(SaveDialog::Kind kind) {
 }
 
 SaveAttempt FileCommands::SaveIcon(const QString& path) {
-  if (!RunSaveDialog(SaveDialog::Kind::Icon)) return SaveAttempt::Cancelled;
   const QString absolute = Absolute(path);
+  const std::string target = Native(absolute);
+  // Saving a cursor back to its own file must not turn it into an icon and
+  // drop its hotspot.
+  const bool asCursor = !cursorFile_.empty() && target == cursorFile_;
+  if (asCursor) OptionsDialog().SetHotspot(cursorHotspot_);
+  if (!RunSaveDialog(asCursor ? SaveDialog::Kind::Cursor : SaveDialog::Kind::Icon)) return SaveAttempt::Cancelled;
+  Document& doc = window_.Doc();
+  const SaveDialog& options = *saveDialog_;
   Outcome<void> written;
   {
     BusyPointer busy;
-    written = SaveDocumentAsIcon(window_.Doc(), Native(absolute), saveDialog_->SaveDepth(), saveDialog_->Mode());
+    written = asCursor ? SaveDocumentAsCursor(doc, target, options.SaveDepth(), options.Mode(), options.CursorHot())
+                       : SaveDocumentAsIcon(doc, target, options.SaveDepth(), options.Mode());
   }
   if (!written) {
     ReportFailure(absolute, written.Reason(), false);
     return SaveAttempt::Failed;
+  }
+  if (asCursor) {
+    doc.CurrentFile = target;
+    doc.Modified = false;
+    cursorHotspot_ = options.CursorHot();
   }
   // The title names the file that Save now writes to.
   window_.setWindowTitle(Caption(absolute));
   return SaveAttempt::Saved;
 }
 
-bool FileCommands::RunSaveDialog(SaveDialog::Kind kind) {
+SaveDialog& FileCommands::OptionsDialog() {
   if (!saveDialog_) {
     saveDialog_ = new SaveDialog([this]() -> const Surface& { return window_.Doc().WorkingImage; },
                                  window_.Preview()->size(), window_.Prompt(), &window_);
   }
-  saveDialog_->Prepare(kind);
+  return *saveDialog_;
+}
+
+bool FileCommands::RunSaveDialog(SaveDialog::Kind kind) {
+  OptionsDialog().Prepare(kind);
   const int result = window_.Prompt().ExecDialog(*saveDialog_);
   // Closed through its window: that is a cancel, and the next save starts
   // from a fresh dialog.

@@ -40,6 +40,8 @@ class FileCommands : public QObject {
 
  private:
   SaveAttempt SaveIcon(const QString& path);
+  // Made on first use, kept while only hidden.
+  SaveDialog& OptionsDialog();
   // Shows the save options; false when they were cancelled.
   bool RunSaveDialog(SaveDialog::Kind kind);
   QString ShowOpenDialog(const QStringList& filters, const QString& title);
@@ -49,6 +51,10 @@ class FileCommands : public QObject {
 
   MainWindow& window_;
   RecentFileList recent_;
+  // The cursor file the document was opened from, and its hotspot: saving
+  // back to it keeps it a cursor.
+  std::string cursorFile_;
+  Point cursorHotspot_{};
   QPointer<SaveDialog> saveDialog_;
 };
 

@@ -164,9 +164,11 @@ void SaveDialog::UpdateQualityEnabled() {
   optimize_->setEnabled(saveDepth_ == 8 && kind_ != Kind::Bitmap && kind_ != Kind::Pcx);
 }
 
-void SaveDialog::PointAt(QPoint p) {
-  hotX_->setText(QString::number(p.x()));
-  hotY_->setText(QString::number(p.y()));
+void SaveDialog::PointAt(QPoint p) { SetHotspot({p.x(), p.y()}); }
+
+void SaveDialog::SetHotspot(Point hotspot) {
+  hotX_->setText(QString::number(hotspot.x));
+  hotY_->setText(QString::number(hotspot.y));
 }
 
 void SaveDialog::Confirm() {

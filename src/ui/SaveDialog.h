@@ -36,6 +36,9 @@ class SaveDialog : public QDialog {
   // SaveDialogResult back to 0.
   void Prepare(Kind kind);
 
+  // Puts a hotspot into the X and Y boxes (the one a cursor file carries).
+  void SetHotspot(Point hotspot);
+
   // Bits per pixel chosen: 1, 4 or 8.
   int SaveDepth() const { return saveDepth_; }
   // 255 after a cancel; 2 when the last pick of this showing was "256 Colors".

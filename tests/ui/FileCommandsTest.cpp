@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QMenu>
 #include <sys/resource.h>
@@ -19,6 +20,15 @@ namespace {
 
 using Icon = Prompter::Icon;
 using Answer = Prompter::Answer;
+
+void PutU16(QByteArray& b, int at, unsigned v) {
+  b[at] = char(v & 0xFF);
+  b[at + 1] = char(v >> 8);
+}
+void PutU32(QByteArray& b, int at, unsigned v) {
+  PutU16(b, at, v & 0xFFFF);
+  PutU16(b, at + 2, v >> 16);
+}
 
 class FileCommandsTest : public FileWindowTest {
  protected:
@@ -98,23 +108,49 @@ TEST_F(FileCommandsTest, OpeningThroughTheMenuReplacesTheDocument) {
   EXPECT_TRUE(window->Action("mnuFile_12")->isEnabled());
 }
 
+// The file named on the command line opens at start-up, after the recent
+// list is loaded, and is kept by its absolute path.
 TEST_F(FileCommandsTest, TheCommandLineFileOpensAtStartUp) {
-  const QString path = SampleIcon("start.ico");
-  window = MakeWindow(path);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(window->windowTitle(), path + " - GlyphSmith 5.0");
-  EXPECT_EQ(Doc().WorkingImage.GetPixel(10, 10), Rgb(255, 0, 0));
-  EXPECT_EQ(Recent()[0], path.toStdString());
-}
-
-TEST_F(FileCommandsTest, ARelativeCommandLineFileIsKeptAbsolute) {
-  const QString path = SampleIcon("relative.ico");
+  const QString earlier = SampleIcon("earlier.ico"), path = SampleIcon("start.ico");
+  QSettings(QStringLiteral("GlyphSmith"), QStringLiteral("GlyphSmith")).setValue("Recent Files/File1", earlier);
   const QString before = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  window = MakeWindow("relative.ico");
+  window = MakeWindow("start.ico");
   QDir::setCurrent(before);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(window->windowTitle(), path + " - GlyphSmith 5.0");
   EXPECT_EQ(Doc().CurrentFile, path.toStdString());
+  EXPECT_EQ(Doc().WorkingImage.GetPixel(10, 10), Rgb(255, 0, 0));
   EXPECT_EQ(Recent()[0], path.toStdString());
+  EXPECT_EQ(Recent()[1], earlier.toStdString());
+}
+
+// Entries stored as PNG pictures are decoded by Qt; their alpha channel
+// decides what is transparent.
+TEST_F(FileCommandsTest, APngEntryOpensWithItsTransparency) {
+  QImage picture(32, 32, QImage::Format_ARGB32);
+  picture.fill(qRgba(0, 0, 255, 255));
+  for (int x = 0; x < 32; ++x) picture.setPixel(x, 0, qRgba(0, 0, 0, 0));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(picture.save(&buffer, "PNG"));
+  QByteArray file(22, '\0');
+  PutU16(file, 2, 1);
+  PutU16(file, 4, 1);
+  file[6] = 32;
+  file[7] = 32;
+  PutU16(file, 10, 1);
+  PutU16(file, 12, 32);
+  PutU32(file, 14, png.size());
+  PutU32(file, 18, 22);
+  WriteAll(Path("png.ico"), file + png);
+
+  OpenThroughMenu(Path("png.ico"));
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(Doc().WorkingImage.GetPixel(5, 0), Doc().TransparentColor);
+  EXPECT_EQ(Doc().WorkingImage.GetPixel(5, 1), Rgb(0, 0, 255));
+  EXPECT_EQ(window->windowTitle(), Path("png.ico") + " - GlyphSmith 5.0");
 }
 
 TEST_F(FileCommandsTest, AMissingCommandLineFileIsReportedAndNothingChanges) {
@@ -123,6 +159,41 @@ TEST_F(FileCommandsTest, AMissingCommandLineFileIsReportedAndNothingChanges) {
   EXPECT_TRUE(prompter.messages[0].text.startsWith(Path("gone.ico") + ": "));
   EXPECT_EQ(window->windowTitle(), "  GlyphSmith 5.0");
   EXPECT_EQ(Recent()[0], "");
+}
+
+// Saving a document opened from a cursor back to its file keeps it a cursor,
+// with the hotspot it had unless the user changes it.
+TEST_F(FileCommandsTest, SavingBackToACursorKeepsItACursor) {
+  const QString path = Path("arrow.cur");
+  Surface img(32, 32, 0xE0E0E0);
+  img.FillRect({2, 2, 9, 9}, Rgb(0, 0, 0));
+  ASSERT_TRUE(WriteCursorFile(path.toStdString(), img, 0xE0E0E0, 1, PaletteMode::Standard, {5, 6}));
+  OpenThroughMenu(path);
+  Doc().WorkingImage.SetPixel(20, 20, Rgb(255, 255, 255));
+  Doc().Modified = true;
+  prompter.dialogs.push_back([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Save Cursor");
+    EXPECT_EQ(Child<QLineEdit>(d, "txtHotX")->text(), "5");
+    EXPECT_EQ(Child<QLineEdit>(d, "txtHotY")->text(), "6");
+    return SaveOptions(0)(d);
+  });
+  Trigger("mnuFile_2");
+  const QByteArray saved = ReadAll(path);
+  ASSERT_EQ(saved.size(), 326);
+  EXPECT_EQ(U16At(saved, 2), 2u);
+  EXPECT_EQ(U16At(saved, 10), 5u);
+  EXPECT_EQ(U16At(saved, 12), 6u);
+  EXPECT_FALSE(Doc().Modified);
+  EXPECT_EQ(Doc().CurrentFile, path.toStdString());
+
+  // Save As writes an icon, as its filter says.
+  prompter.saveNames.push_back(Path("arrow.ico"));
+  prompter.dialogs.push_back([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Save Icon");
+    return SaveOptions()(d);
+  });
+  Trigger("mnuFile_3");
+  EXPECT_EQ(U16At(ReadAll(Path("arrow.ico")), 2), 1u);
 }
 
 // Each way a file can be damaged is refused with its name and a reason, and
@@ -157,15 +228,6 @@ TEST_P(BadInputTest, IsRefusedAndChangesNothing) {
   EXPECT_EQ(m.title, "GlyphSmith 5.0");
   EXPECT_TRUE(m.text.startsWith(bad + ": ")) << m.text.toStdString();
   EXPECT_GT(m.text.size(), bad.size() + 4);
-}
-
-void PutU16(QByteArray& b, int at, unsigned v) {
-  b[at] = char(v & 0xFF);
-  b[at + 1] = char(v >> 8);
-}
-void PutU32(QByteArray& b, int at, unsigned v) {
-  PutU16(b, at, v & 0xFFFF);
-  PutU16(b, at + 2, v >> 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -232,15 +294,27 @@ TEST_P(SaveDepthTest, ExportsWriteTheirFormatAndLeaveTheDocumentAlone) {
   Doc().Modified = true;
   Doc().CurrentFile = "/somewhere/else.ico";
   const Snapshot before = Take();
-  const std::pair<const char*, QString> exports[] = {{"mnuExport_1", Path("a.bmp")}, {"mnuExport_2", Path("a.pcx")}};
-  for (const auto& [action, path] : exports) {
-    prompter.saveNames.push_back(path);
+  struct Export {
+    const char* action;
+    QString path;
+    const char* title;
+    const char* filter;
+    const char* caption;
+  };
+  const Export exports[] = {{"mnuExport_1", Path("a.bmp"), "Save Bitmap...", "Bitmap (*.bmp)", "Save Bitmap"},
+                            {"mnuExport_2", Path("a.pcx"), "Save PCX...", "PCX file (*.pcx)", "Save PCX"}};
+  for (const Export& e : exports) {
+    prompter.saveNames.push_back(e.path);
     prompter.dialogs.push_back([&](QDialog& d) {
+      EXPECT_EQ(d.windowTitle(), e.caption);
       EXPECT_FALSE(Child<QWidget>(d, "Frame2")->isVisibleTo(&d));
       EXPECT_FALSE(Child<QWidget>(d, "cmbOptimize")->isEnabled());
       return SaveOptions(GetParam().index)(d);
     });
-    Trigger(action);
+    Trigger(e.action);
+    EXPECT_EQ(prompter.lastDialogTitle, e.title);
+    EXPECT_EQ(prompter.lastFilters, QStringList{e.filter});
+    EXPECT_EQ(prompter.lastDefaultSuffix, e.path.right(3));
   }
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(QFileInfo(Path("a.bmp")).size(), GetParam().bitmapSize);
@@ -254,33 +328,6 @@ TEST_P(SaveDepthTest, ExportsWriteTheirFormatAndLeaveTheDocumentAlone) {
 INSTANTIATE_TEST_SUITE_P(Depths, SaveDepthTest,
                          ::testing::Values(DepthCase{0, 326, 190}, DepthCase{1, 766, 630}, DepthCase{2, 2238, 2102}));
 
-TEST_F(FileCommandsTest, ExportDialogsCarryTheirFiltersAndTitles) {
-  struct Case {
-    const char* action;
-    const char* title;
-    const char* filter;
-    const char* suffix;
-    const char* caption;
-  };
-  const Case cases[] = {{"mnuExport_0", "Save Cursor...", "Cursor (*.cur)", "cur", "Save Cursor"},
-                        {"mnuExport_1", "Save Bitmap...", "Bitmap (*.bmp)", "bmp", "Save Bitmap"},
-                        {"mnuExport_2", "Save PCX...", "PCX file (*.pcx)", "pcx", "Save PCX"}};
-  for (const Case& c : cases) {
-    prompter.saveNames.push_back(Path("x"));
-    QString caption;
-    prompter.dialogs.push_back([&](QDialog& d) {
-      caption = d.windowTitle();
-      return CancelSaveOptions()(d);
-    });
-    Trigger(c.action);
-    EXPECT_EQ(prompter.lastDialogTitle, c.title);
-    EXPECT_EQ(prompter.lastFilters, QStringList{c.filter});
-    EXPECT_EQ(prompter.lastDefaultSuffix, c.suffix);
-    EXPECT_EQ(caption, c.caption);
-    EXPECT_FALSE(QFileInfo::exists(Path("x"))) << "a cancelled export writes nothing";
-  }
-}
-
 // The cursor is the icon with idType 2 and the hotspot in the entry.
 TEST_F(FileCommandsTest, CursorExportPatchesTheIconWithTheHotspot) {
   PaintSample();
@@ -292,6 +339,9 @@ TEST_F(FileCommandsTest, CursorExportPatchesTheIconWithTheHotspot) {
   });
   Trigger("mnuFile_3");
   Trigger("mnuExport_0");
+  EXPECT_EQ(prompter.lastDialogTitle, "Save Cursor...");
+  EXPECT_EQ(prompter.lastFilters, QStringList{"Cursor (*.cur)"});
+  EXPECT_EQ(prompter.lastDefaultSuffix, "cur");
   const QByteArray icon = ReadAll(Path("a.ico"));
   QByteArray cursor = ReadAll(Path("a.cur"));
   ASSERT_EQ(cursor.size(), 766);
@@ -517,7 +567,8 @@ TEST_F(FileCommandsTest, ClosingAsksAndCancelKeepsTheWindowOpen) {
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(window->isVisible());
   prompter.answers.push_back(Answer::No);
-  EXPECT_TRUE(window->close());
+  Trigger("mnuFile_17");
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(FileCommandsTest, RecentFilesMoveToTheFrontAndPushTheOldestOut) {
