@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "document/ViewGeometry.h"
+#include "raster/Shapes.h"
+#include "tools/BrushFootprint.h"
+#include "tools/Spray.h"
 
 namespace gs {
 
@@ -93,6 +96,7 @@ int OptionChoice(OptionPanel panel, const ToolOptions& options) {
 }
 
 Rect OptionHighlight(OptionPanel panel, int choice, int w, int h) {
+  if (choice < 0 || choice >= OptionChoiceCount(panel)) return {};
   auto box = [](double l, double t, double r, double b) {
     return Rect{RoundHalfEven(l), RoundHalfEven(t), RoundHalfEven(r), RoundHalfEven(b)};
   };
@@ -110,6 +114,48 @@ Rect OptionHighlight(OptionPanel panel, int choice, int w, int h) {
       return choice == 1 ? box(w / 2.0, 0, w, h / 2.0) : box(0, 0, w / 2.0, h / 2.0);
     default: return {};
   }
+}
+
+Surface OptionPanelPicture(OptionPanel panel, int highlighted, int w, int h) {
+  constexpr Colour kInk = 0x000000, kPaper = 0xFFFFFF, kFill = 0x808080;
+  Surface s(w, h, kPaper);
+  const int n = OptionChoiceCount(panel);
+  for (int choice = 0; choice < n; ++choice) {
+    const Rect cell = OptionHighlight(panel, choice, w, h);
+    const Point mid{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    switch (panel) {
+      case kEraserPanel: {
+        const int half = choice + 2;
+        s.FillRect({mid.x - half, mid.y - half, mid.x + half, mid.y + half}, kInk);
+        break;
+      }
+      case kBrushPanel: StampBrush(s, choice, mid, kInk); break;
+      case kSprayPanel: {
+        // A fixed scatter, so the picture is the same every time.
+        unsigned seed = 12345u + choice;
+        const RandomSource scatter = [&seed] {
+          seed = seed * 1103515245u + 12345u;
+          return ((seed >> 8) & 0xFFFF) / 65536.0;
+        };
+        for (int burst = 0; burst < 3; ++burst) SprayBurst(s, mid, choice, kInk, scatter);
+        break;
+      }
+      case kLinePanel:
+        DrawLine(s, {cell.left + 6, mid.y}, {cell.right - 6, mid.y}, Pen::Solid(choice + 1, kInk));
+        break;
+      case kFillPanel: {
+        const Rect box{cell.left + 6, cell.top + 4, cell.right - 6, cell.bottom - 4};
+        const Pen pen = choice == 2 ? Pen::Null() : Pen::Solid(1, kInk);
+        DrawRectangle(s, box, pen, choice == 0 ? Brush::Hollow() : Brush::Solid(kFill));
+        break;
+      }
+      default: break;
+    }
+  }
+  const Rect lit = OptionHighlight(panel, highlighted, w, h).Intersected(s.Bounds());
+  for (int y = lit.top; y < lit.bottom; ++y)
+    for (int x = lit.left; x < lit.right; ++x) s.Row(y)[x] ^= 0xFFFFFF;
+  return s;
 }
 
 }  // namespace gs

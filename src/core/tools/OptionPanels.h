@@ -4,7 +4,7 @@
 // tool index they were made for (1 eraser, 5 paintbrush, 6 spray, 8 line,
 // 9 fill style of the three box shapes).
 
-#include "raster/Geometry.h"
+#include "raster/Surface.h"
 #include "tools/MouseInput.h"
 #include "tools/ToolOptions.h"
 
@@ -41,7 +41,13 @@ bool PressOptionPanel(OptionPanel panel, MouseButton button, double x, double y,
 int OptionChoice(OptionPanel panel, const ToolOptions& options);
 
 // The highlight box of a choice on a w × h panel, in the panel's pixels
-// (right and bottom exclusive), rounded to whole pixels.
+// (right and bottom exclusive), rounded to whole pixels; empty for a choice
+// the panel does not have.
 Rect OptionHighlight(OptionPanel panel, int choice, int w, int h);
+
+// The panel as shown: black pictures of its choices on white (each eraser
+// square, brush footprint, spray disc, line width and fill style drawn with the
+// tool's own drawing code), the highlighted choice's box inverted.
+Surface OptionPanelPicture(OptionPanel panel, int highlighted, int w, int h);
 
 }  // namespace gs

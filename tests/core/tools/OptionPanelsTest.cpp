@@ -98,3 +98,32 @@ TEST(OptionPanels, ToolsShowTheirFamilysPanel) {
 
 }  // namespace
 }  // namespace gs
+
+namespace gs {
+namespace {
+
+// Each choice has a picture of its own inside its cell, and only the
+// highlighted cell is inverted.
+TEST(OptionPanels, PictureShowsEveryChoiceAndInvertsTheHighlightedOne) {
+  for (OptionPanel panel : kOptionPanels) {
+    const int n = OptionChoiceCount(panel);
+    const Surface plain = OptionPanelPicture(panel, -1, kW, kH);
+    for (int choice = 0; choice < n; ++choice) {
+      const Rect cell = OptionHighlight(panel, choice, kW, kH);
+      int ink = 0;
+      for (int y = cell.top; y < cell.bottom; ++y)
+        for (int x = cell.left; x < cell.right; ++x) ink += plain.GetPixel(x, y) != 0xFFFFFF;
+      EXPECT_GT(ink, 0) << panel << " choice " << choice;
+    }
+    const int lit = n - 1;
+    const Surface shown = OptionPanelPicture(panel, lit, kW, kH);
+    const Rect cell = OptionHighlight(panel, lit, kW, kH);
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x)
+        ASSERT_EQ(shown.GetPixel(x, y), cell.Contains(x, y) ? plain.GetPixel(x, y) ^ 0xFFFFFF : plain.GetPixel(x, y))
+            << panel << " at " << x << "," << y;
+  }
+}
+
+}  // namespace
+}  // namespace gs
