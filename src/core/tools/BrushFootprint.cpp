@@ -7,7 +7,7 @@ namespace gs {
 
 void StampBrush(Surface& s, int shape, Point p, Colour c) {
   const int x = p.x, y = p.y;
-  const Pen pen = Pen::Solid(1, c);
+  const Pen pen = Pen::Solid(c);
   const Brush brush = Brush::Solid(c);
   // The boxes leave out their right and bottom edges and the lines their end
   // point, so the odd-looking corners give the footprints their sizes.

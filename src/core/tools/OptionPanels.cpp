@@ -141,11 +141,11 @@ Surface OptionPanelPicture(OptionPanel panel, int highlighted, int w, int h) {
         break;
       }
       case kLinePanel:
-        DrawLine(s, {cell.left + 6, mid.y}, {cell.right - 6, mid.y}, Pen::Solid(choice + 1, kInk));
+        DrawLine(s, {cell.left + 6, mid.y}, {cell.right - 6, mid.y}, Pen::Solid(kInk, choice + 1));
         break;
       case kFillPanel: {
         const Rect box{cell.left + 6, cell.top + 4, cell.right - 6, cell.bottom - 4};
-        const Pen pen = choice == 2 ? Pen::Null() : Pen::Solid(1, kInk);
+        const Pen pen = choice == 2 ? Pen::Null() : Pen::Solid(kInk);
         DrawRectangle(s, box, pen, choice == 0 ? Brush::Hollow() : Brush::Solid(kFill));
         break;
       }

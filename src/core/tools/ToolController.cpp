@@ -266,7 +266,7 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   const Colour c = ButtonColour(button);
   const ToolOptions& options = state_.Tools;
   if (options.CurrentTool == ToolLine) {
-    DrawLine(image, anchor_, p, Pen::Solid(options.LineWidth + 1, c));
+    DrawLine(image, anchor_, p, Pen::Solid(c, options.LineWidth + 1));
     image.SetPixel(p.x, p.y, c);  // both ends painted
     return;
   }
@@ -275,7 +275,7 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   int style = options.RectangleFill;
   if (options.CurrentTool == ToolCircle) style = options.CircleFill;
   if (options.CurrentTool == ToolRoundedRectangle) style = options.RoundRectFill;
-  const Pen pen = style == 0 ? Pen::Solid(1, c) : style == 1 ? Pen::Solid(1, state_.ForeColour) : Pen::Null();
+  const Pen pen = style == 0 ? Pen::Solid(c) : style == 1 ? Pen::Solid(state_.ForeColour) : Pen::Null();
   const Brush brush = style == 0 ? Brush::Hollow() : Brush::Solid(state_.BackColour);
   const Rect box = Ordered(anchor_, BoxEnd(p));
   switch (options.CurrentTool) {
