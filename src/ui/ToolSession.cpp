@@ -1,0 +1,164 @@
+#include "ui/ToolSession.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "tools/EditClipboard.h"
+#include "ui/EditView.h"
+#include "ui/MainWindow.h"
+#include "ui/SurfaceImage.h"
+
+namespace gs::ui {
+
+namespace {
+
+MouseButtons ToButtons(Qt::MouseButtons held) {
+  MouseButtons b = kNoButton;
+  if (held & Qt::LeftButton) b |= kLeftButton;
+  if (held & Qt::RightButton) b |= kRightButton;
+  // Any further button counts as the middle one: it never paints.
+  if (held & ~Qt::MouseButtons(Qt::LeftButton | Qt::RightButton)) b |= kMiddleButton;
+  return b;
+}
+
+MouseButton ToButton(Qt::MouseButton b) {
+  return b == Qt::LeftButton ? kLeftButton : b == Qt::RightButton ? kRightButton : kMiddleButton;
+}
+
+// The pointer pictures: the drawn ones when the resources carry them, plain
+// shapes otherwise. Hot spots sit where each picture points.
+QCursor PointerPicture(int k) {
+  static const QPoint kHotSpots[8] = {{15, 15}, {15, 15}, {3, 28}, {3, 28}, {3, 28}, {3, 28}, {3, 28}, {15, 15}};
+  const QString path = QStringLiteral(":/icons/picToolIcon_%1.png").arg(k);
+  if (QFile::exists(path)) {
+    const QPixmap picture(path);
+    const QPoint hot = kHotSpots[k];
+    return QCursor(picture, std::min(hot.x(), picture.width() - 1), std::min(hot.y(), picture.height() - 1));
+  }
+  return QCursor(k == kPointerOverSelection ? Qt::SizeAllCursor : k == 0 ? Qt::CrossCursor : Qt::PointingHandCursor);
+}
+
+}  // namespace
+
+ToolSession::ToolSession(MainWindow& window)
+    : QObject(&window), window_(window), controller_(window.State(), window.View()->Geometry()) {
+  setObjectName(QStringLiteral("toolSession"));
+  for (int k = 0; k < 8; ++k) pointers_[k] = PointerPicture(k);
+
+  spray_ = new QTimer(this);
+  spray_->setObjectName(QStringLiteral("tmrPoints"));
+  spray_->setInterval(kSprayInterval);
+  connect(spray_, &QTimer::timeout, this, &ToolSession::SprayTick);
+
+  controller_.SetTextHandler([this](int px, int py, Colour c) { window_.RunTextTool(px, py, c); });
+  controller_.SetColourHandler([this](MouseButton b, Colour c) {
+    if (b == kRightButton) window_.SetBackColour(c);
+    else window_.SetForeColour(c);
+  });
+
+  EditView* view = window.View();
+  view->OnPress = [this](QMouseEvent* e) { Press(e); };
+  view->OnMove = [this](QMouseEvent* e) { Move(e); };
+  view->OnRelease = [this](QMouseEvent* e) { Release(e); };
+  view->OnKey = [this](QKeyEvent* e) { Key(e); };
+
+  const struct {
+    const char* name;
+    void (ToolSession::*run)();
+  } edits[] = {{"mnuEdit_2", &ToolSession::Cut}, {"mnuEdit_3", &ToolSession::Copy}, {"mnuEdit_4", &ToolSession::Paste}};
+  for (const auto& edit : edits) {
+    QAction* action = window.Action(QString::fromLatin1(edit.name));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, edit.run);
+  }
+}
+
+void ToolSession::SelectTool(int index) {
+  if (controller_.SelectTool(index)) window_.RePaint();
+  emit toolSelected(index);
+  window_.View()->setFocus(Qt::OtherFocusReason);
+}
+
+void ToolSession::Press(QMouseEvent* event) {
+  controller_.SetView(window_.View()->Geometry());
+  const QPointF pos = event->position();
+  if (controller_.Press(ToButtons(event->buttons()), pos.x(), pos.y())) {
+    window_.RePaint();
+    FollowSprayTimer(true);
+  }
+}
+
+void ToolSession::Move(QMouseEvent* event) {
+  controller_.SetView(window_.View()->Geometry());
+  const QPointF pos = event->position();
+  const MoveResult result = controller_.Move(ToButtons(event->buttons()), pos.x(), pos.y());
+  if (result == MoveResult::Cancelled) return;
+  ShowPointer(pos);
+  if (result == MoveResult::ShowStatus) window_.View()->UpdateStatus(pos, event->buttons());
+  if (result == MoveResult::Repaint) {
+    window_.RePaint();
+    FollowSprayTimer(true);
+  }
+}
+
+void ToolSession::Release(QMouseEvent* event) {
+  controller_.SetView(window_.View()->Geometry());
+  const QPointF pos = event->position();
+  if (controller_.Release(ToButton(event->button()), pos.x(), pos.y())) window_.RePaint();
+  FollowSprayTimer(false);
+}
+
+void ToolSession::Key(QKeyEvent* event) {
+  bool repaint = false;
+  if (event->key() == Qt::Key_Delete) repaint = controller_.KeyDown(kKeyDelete);
+  else if (event->key() == Qt::Key_Escape) repaint = controller_.KeyPress(kCharEscape);
+  else {
+    event->ignore();
+    return;
+  }
+  if (repaint) window_.RePaint();
+  FollowSprayTimer(false);
+}
+
+void ToolSession::SprayTick() {
+  if (controller_.SprayTick()) window_.RePaint();
+  FollowSprayTimer(false);
+}
+
+// The timer runs while the controller sprays; a burst restarts its interval.
+void ToolSession::FollowSprayTimer(bool restart) {
+  if (!controller_.SprayTimerRunning()) spray_->stop();
+  else if (restart || !spray_->isActive()) spray_->start();
+}
+
+void ToolSession::ShowPointer(QPointF pos) {
+  const int k = controller_.PointerPicture(pos.x(), pos.y());
+  if (k == pointer_) return;
+  pointer_ = k;
+  window_.View()->setCursor(pointers_[k]);
+}
+
+void ToolSession::Copy() {
+  QGuiApplication::clipboard()->setImage(ToQImage(CopyImage(window_.Doc())));
+}
+
+void ToolSession::Cut() {
+  QGuiApplication::clipboard()->setImage(ToQImage(CutImage(window_.Doc())));
+  window_.RePaint();
+}
+
+void ToolSession::Paste() {
+  const QImage pasted = QGuiApplication::clipboard()->image();
+  if (pasted.isNull()) return;
+  const QImage argb = pasted.convertToFormat(QImage::Format_ARGB32);
+  const Surface image = SurfaceFromArgb(reinterpret_cast<const std::uint32_t*>(argb.constBits()), argb.width(),
+                                        argb.height(), argb.bytesPerLine() / 4, window_.Doc().TransparentColor);
+  if (PasteImage(window_.Doc(), image)) window_.RePaint();
+}
+
+}  // namespace gs::ui

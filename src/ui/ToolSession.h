@@ -1,0 +1,56 @@
+#pragma once
+// Connects the editing view `picIcon` to the tool controller: mouse and key
+// events go in, repaints, the status text, the pointer pictures and the spray
+// timer `tmrPoints` come out. Also runs Edit > Cut, Copy and Paste through the
+// system clipboard.
+
+#include <QCursor>
+#include <QObject>
+#include <array>
+
+#include "tools/ToolController.h"
+
+class QKeyEvent;
+class QMouseEvent;
+class QTimer;
+
+namespace gs::ui {
+
+class MainWindow;
+
+class ToolSession : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kSprayInterval = 100;  // ms: ten bursts a second
+
+  explicit ToolSession(MainWindow& window);
+
+  ToolController& Controller() { return controller_; }
+  // Chooses a tool, drops the selection for any but the lasso, hands the
+  // keyboard to the view.
+  void SelectTool(int index);
+
+  void Cut();
+  void Copy();
+  void Paste();
+
+ signals:
+  void toolSelected(int index);
+
+ private:
+  void Press(QMouseEvent* event);
+  void Move(QMouseEvent* event);
+  void Release(QMouseEvent* event);
+  void Key(QKeyEvent* event);
+  void SprayTick();
+  void FollowSprayTimer(bool restart);
+  void ShowPointer(QPointF pos);
+
+  MainWindow& window_;
+  ToolController controller_;
+  QTimer* spray_ = nullptr;
+  std::array<QCursor, 8> pointers_;
+  int pointer_ = -1;
+};
+
+}  // namespace gs::ui
