@@ -33,7 +33,7 @@ MouseButton ToButton(Qt::MouseButton b) {
 // The pointer pictures: the drawn ones when the resources carry them, plain
 // shapes otherwise. Hot spots sit where each picture points.
 QCursor PointerPicture(int k) {
-  static const QPoint kHotSpots[8] = {{15, 15}, {15, 15}, {3, 28}, {3, 28}, {3, 28}, {3, 28}, {3, 28}, {15, 15}};
+  static const QPoint kHotSpots[8] = {{15, 15}, {12, 19}, {11, 22}, {2, 28}, {2, 28}, {2, 28}, {10, 10}, {15, 15}};
   const QString path = QStringLiteral(":/icons/picToolIcon_%1.png").arg(k);
   if (QFile::exists(path)) {
     const QPixmap picture(path);

@@ -145,6 +145,7 @@ TEST_F(ToolUiTest, MovesWithoutAPaintingButtonShowTheColourUnderTheCursor) {
 struct Footprint {
   int shape;
   const char* picture;  // 11 × 11 around the pressed pixel
+  friend void PrintTo(const Footprint& f, std::ostream* os) { *os << "shape " << f.shape; }
 };
 
 class PaintbrushFootprints : public ToolUiTest, public ::testing::WithParamInterface<Footprint> {};
@@ -387,6 +388,9 @@ TEST_F(SprayUiTest, EscapeStopsTheTimer) {
 struct BoxDrag {
   QPoint from, to;
   QRect outlined;  // left, top, width, height
+  friend void PrintTo(const BoxDrag& d, std::ostream* os) {
+    *os << "(" << d.from.x() << "," << d.from.y() << ")->(" << d.to.x() << "," << d.to.y() << ")";
+  }
 };
 
 class RectangleDrags : public ToolUiTest, public ::testing::WithParamInterface<BoxDrag> {};

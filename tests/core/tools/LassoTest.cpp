@@ -17,6 +17,9 @@ class LassoTest : public ToolTest {
 struct SelectionDrag {
   Point from, to;
   Rect selected;
+  friend void PrintTo(const SelectionDrag& d, std::ostream* os) {
+    *os << "(" << d.from.x << "," << d.from.y << ")->(" << d.to.x << "," << d.to.y << ")";
+  }
 };
 
 class LassoDrags : public LassoTest, public ::testing::WithParamInterface<SelectionDrag> {};

@@ -12,6 +12,9 @@ struct PanelClick {
   OptionPanel panel;
   double x, y;
   int choice;
+  friend void PrintTo(const PanelClick& c, std::ostream* os) {
+    *os << "panel " << c.panel << " at " << c.x << "," << c.y;
+  }
 };
 
 class PanelClicks : public ::testing::TestWithParam<PanelClick> {};

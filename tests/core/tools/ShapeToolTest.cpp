@@ -9,6 +9,9 @@ namespace {
 struct Direction {
   Point from, to;
   Rect outlined;  // the box the Rectangle outlines
+  friend void PrintTo(const Direction& d, std::ostream* os) {
+    *os << "(" << d.from.x << "," << d.from.y << ")->(" << d.to.x << "," << d.to.y << ")";
+  }
 };
 
 class RectangleDirections : public ToolTest, public ::testing::WithParamInterface<Direction> {};
