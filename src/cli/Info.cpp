@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <ostream>
+
+#include "CliCommands.h"
+#include "formats/FileIo.h"
+#include "formats/IconReader.h"
+
+namespace gs::cli {
+namespace {
+
+std::string Format(const char* pattern, auto... values) {
+  char line[160];
+  std::snprintf(line, sizeof line, pattern, values...);
+  return line;
+}
+
+std::string ImageBits(const IconEntryInfo& e) {
+  if (e.kind == IconEntryKind::Png) return "png";
+  return e.header.biSize == 40 ? std::to_string(e.bitCount) : "?";
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) return UsageError(err, "info takes one FILE");
+  const std::string& path = args[0];
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) {
+    Complain(err, FileMessage(path, bytes.Reason()));
+    return kExitFailed;
+  }
+  auto dir = ReadIconDirectory(*bytes);
+  if (!dir) {
+    Complain(err, FileMessage(path, dir.Reason()));
+    return kExitFailed;
+  }
+  // The entry the editor opens, found the way the editor finds it.
+  const auto opened = ReadIconImage(*bytes, 0xE0E0E0);
+  const int chosen = opened ? opened->entryIndex : -1;
+
+  const bool cursor = dir->IsCursor();
+  out << path << ": " << (cursor ? "cursor" : "icon") << ", " << dir->entries.size()
+      << (dir->entries.size() == 1 ? " image\n" : " images\n");
+  out << Format("  %5s %5s %6s %7s %6s %6s %8s %8s %5s\n", "entry", "width", "height", "colours",
+                cursor ? "hot-x" : "planes", cursor ? "hot-y" : "bits", "bytes", "offset", "image");
+  for (const IconEntryInfo& e : dir->entries) {
+    out << Format("%c %5d %5d %6d %7d %6d %6d %8u %8u %5s\n", e.index == chosen ? '*' : ' ', e.index + 1,
+                  e.dir.bWidth, e.dir.bHeight, e.dir.bColorCount, e.dir.wPlanes, e.dir.wBitCount,
+                  e.dir.dwBytesInRes, e.dir.dwImageOffset, ImageBits(e).c_str());
+  }
+  if (!opened) {
+    Complain(err, FileMessage(path, opened.Reason()));
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace gs::cli

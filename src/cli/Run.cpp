@@ -1,0 +1,70 @@
+#include <ostream>
+
+#include "CliCommands.h"
+
+namespace gs::cli {
+namespace {
+
+constexpr const char* kHelp =
+    R"(Usage: glyphsmith-cli COMMAND ...
+Reads and writes 32 x 32 Windows icons and cursors as the GlyphSmith editor does.
+
+  glyphsmith-cli info FILE
+      Lists the directory entries of an .ico or .cur file, one line each: the
+      index (from 1), width, height, colour count, planes and bit count (for a
+      cursor: the hotspot x and y), bytes in the entry, its offset, and the bit
+      count its own image header gives ("png" for PNG-compressed images). The
+      entry the editor opens is marked with "*".
+
+  glyphsmith-cli convert INPUT OUTPUT [--depth 1|4|8|24] [--adaptive]
+                         [--hotspot X,Y] [--transparent RRGGBB]
+      Reads INPUT (an .ico or .cur) as the editor opens it and writes OUTPUT in
+      the format its extension names: .ico, .cur, .bmp or .pcx.
+        --depth N          bits per pixel, default 4
+        --adaptive         .ico/.cur only: 8 bits with a palette made from the
+                           image's own colours
+        --hotspot X,Y      .cur only: the hotspot, 0..31 each; default the
+                           input cursor's hotspot, or 0,0 for an icon
+        --transparent C    the transparent colour as red, green, blue hex,
+                           default E0E0E0; masked pixels take it when reading
+                           and pixels of it are masked when writing (.bmp and
+                           .pcx keep it as a colour)
+
+  glyphsmith-cli ani OUTPUT --interval MS FRAME.cur...
+      Writes an animated cursor whose frames are the given cursor files, in
+      order (a file may repeat), each shown for MS milliseconds (at least 1).
+
+  glyphsmith-cli --help
+      Shows this text.
+
+Exit status: 0 on success; 1 when an input cannot be read or the output cannot
+be written (one line on stderr names the file and the reason; the output is
+then not created, and an existing output is left as it was); 2 when the
+command line is wrong.
+)";
+
+}  // namespace
+
+void Complain(std::ostream& err, const std::string& text) { err << "glyphsmith-cli: " << text << '\n'; }
+
+int UsageError(std::ostream& err, const std::string& text) {
+  Complain(err, text);
+  err << "Try 'glyphsmith-cli --help'.\n";
+  return kExitUsage;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return UsageError(err, "no command given");
+  const std::string& command = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kHelp;
+    return kExitOk;
+  }
+  if (command == "info") return RunInfo(rest, out, err);
+  if (command == "convert") return RunConvert(rest, out, err);
+  if (command == "ani") return RunAni(rest, out, err);
+  return UsageError(err, "unknown command '" + command + "'");
+}
+
+}  // namespace gs::cli
