@@ -28,6 +28,12 @@ Outcome<DecodedEntry> DecodeBitmapEntry(std::span<const std::uint8_t> file, cons
   const std::size_t maskStride = static_cast<std::size_t>(DibStride(width, 1));
   const auto maskBits = r.Bytes(std::uint64_t{maskStride} * height);
   const bool hasMask = r.Ok();
+  // A 32-bit entry whose alpha channel is used needs no mask; decide before
+  // decoding anything, so a damaged entry costs no work.
+  bool alphaFromChannel = false;
+  if (bpp == 32)
+    for (std::size_t i = 3; i < colourBits.size() && !alphaFromChannel; i += 4) alphaFromChannel = colourBits[i] != 0;
+  if (!hasMask && !alphaFromChannel) return Result::Failure("the mask of " + label + " is cut short");
 
   DecodedEntry out;
   RgbaImage& img = out.image;
@@ -35,7 +41,6 @@ Outcome<DecodedEntry> DecodeBitmapEntry(std::span<const std::uint8_t> file, cons
   img.height = height;
   img.pixels.assign(static_cast<std::size_t>(width) * height, 0);
   std::vector<std::uint8_t> expanded;
-  bool anyAlpha = false;
   for (int row = 0; row < height; ++row) {
     const auto src = colourBits.subspan(static_cast<std::size_t>(row) * stride, stride);
     std::uint32_t* dst = img.pixels.data() + static_cast<std::size_t>(height - 1 - row) * width;  // bottom-up
@@ -47,15 +52,11 @@ Outcome<DecodedEntry> DecodeBitmapEntry(std::span<const std::uint8_t> file, cons
       const int n = bpp / 8;
       for (int x = 0; x < width; ++x) {
         const std::uint8_t* p = src.data() + static_cast<std::size_t>(x) * n;
-        const int alpha = n == 4 ? p[3] : 255;
-        anyAlpha |= n == 4 && alpha != 0;
-        dst[x] = WithAlpha(Rgb(p[2], p[1], p[0]), alpha);
+        dst[x] = WithAlpha(Rgb(p[2], p[1], p[0]), n == 4 ? p[3] : 255);
       }
     }
   }
 
-  const bool alphaFromChannel = bpp == 32 && anyAlpha;
-  if (!hasMask && !alphaFromChannel) return Result::Failure("the mask of " + label + " is cut short");
   if (hasMask) out.mask.assign(maskBits.begin(), maskBits.end());
   if (!alphaFromChannel) {
     for (int row = 0; row < height; ++row) {

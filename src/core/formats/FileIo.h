@@ -1,7 +1,7 @@
 #pragma once
 // Whole-file reading with a size limit, and writing that never destroys the old
 // file: the bytes go to a temporary file in the target's folder, are flushed to
-// disk and then renamed over the target. On any failure the temporary file is
+// disk (when an old file is being replaced) and then renamed over the target. On any failure the temporary file is
 // removed, the target is left exactly as it was, and the reason is returned
 // (the system's description of the error, e.g. "Permission denied").
 

@@ -60,8 +60,13 @@ Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour tran
     return out;
   }
 
+  // A file can list thousands of entries sharing one damaged image; after the
+  // best few candidates have failed, the rest are not worth the time.
+  constexpr std::size_t kMaxFallbackAttempts = 16;
   std::string firstReason;
-  for (int index : FallbackImageOrder(entries)) {
+  std::vector<int> candidates = FallbackImageOrder(entries);
+  if (candidates.size() > kMaxFallbackAttempts) candidates.resize(kMaxFallbackAttempts);
+  for (int index : candidates) {
     const IconEntryInfo& e = entries[index];
     auto picture = DecodeAnyEntry(file, e, decodePng);
     if (!picture) {

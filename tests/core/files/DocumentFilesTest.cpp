@@ -92,13 +92,5 @@ TEST_F(DocumentFilesTest, AFailedSaveChangesNothing) {
   EXPECT_EQ(fs::file_size(Path("a.ico")), 3u);
 }
 
-TEST_F(DocumentFilesTest, ExportsWriteTheirFormats) {
-  ASSERT_TRUE(ExportDocumentAsBitmap(doc_, Path("a.bmp"), 8));
-  ASSERT_TRUE(ExportDocumentAsPcx(doc_, Path("a.pcx"), 8));
-  EXPECT_EQ(fs::file_size(Path("a.bmp")), 2102u);
-  EXPECT_EQ(fs::file_size(Path("a.pcx")), 128u + 64u + 769u);
-  ExpectUntouched();
-}
-
 }  // namespace
 }  // namespace gs

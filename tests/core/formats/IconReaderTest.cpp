@@ -108,17 +108,6 @@ TEST(IconReader, Skips24BitColourTablesAsDeclared) {
   }
 }
 
-TEST(IconReader, AShortColourTableServesTheIndicesItHas) {
-  EntrySpec s = Entry(32, 32, 8);
-  s.clrUsed = 4;
-  s.tableEntries = 4;
-  s.pixel = [](int x, int) { return static_cast<std::uint32_t>(x % 8); };  // 4..7 lie past the table
-  auto read = ReadIconImage(IconFile({s}), kGrey);
-  ASSERT_TRUE(read) << read.Reason();
-  EXPECT_EQ(read->image.GetPixel(3, 0), TableColour(3));
-  EXPECT_EQ(read->image.GetPixel(5, 0), Colour{0});
-}
-
 TEST(IconReader, ACursorGivesItsHotspot) {
   const auto bytes = EncodeCursorFile(Surface(32, 32, Rgb(9, 9, 9)), kGrey, 4, PaletteMode::Standard, {7, 30}).bytes;
   auto read = ReadIconImage(bytes, kGrey);
