@@ -35,8 +35,8 @@ struct IconImage {
 
 // Takes the entry ChooseIconImage picks; a pixel whose mask bit is set becomes
 // `transparent` (black included) and every other pixel keeps its colour. When
-// no entry qualifies, tries FallbackImageOrder's candidates in turn and fits the
-// first that decodes to 32 × 32 with FitImageToIcon. Fails when the directory is
+// no entry qualifies, tries FallbackImageOrder's candidates in turn (the best 16
+// at most) and fits the first that decodes to 32 × 32 with FitImageToIcon. Fails when the directory is
 // damaged, when the chosen entry is cut short, or when nothing can be decoded.
 Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
                                  const PngDecoder& decodePng = {});
