@@ -20,9 +20,12 @@ const char* const ToolBox::kToolTips[kToolCount] = {
 
 namespace {
 
-// Grid places (row, column) of the tools, in two columns of six.
-constexpr QPoint kGrid[kToolCount] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 0}, {2, 1},
-                                      {3, 0}, {5, 1}, {3, 1}, {4, 0}, {5, 0}, {4, 1}};
+// Where each tool's button stands, in two columns of six.
+struct GridPlace {
+  int row, column;
+};
+constexpr GridPlace kGrid[kToolCount] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 0}, {2, 1},
+                                         {3, 0}, {5, 1}, {3, 1}, {4, 0}, {5, 0}, {4, 1}};
 constexpr int kButtonSize = 37;
 constexpr int kButtonStep = 41;
 constexpr int kGridLeft = 25;
@@ -67,7 +70,7 @@ ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), w
     button->setAutoRaise(true);
     // The keys belong to the view, so the buttons never keep the focus.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(kGridLeft + kButtonStep * kGrid[tool].y(), kGridTop + kButtonStep * kGrid[tool].x(),
+    button->setGeometry(kGridLeft + kButtonStep * kGrid[tool].column, kGridTop + kButtonStep * kGrid[tool].row,
                         kButtonSize, kButtonSize);
     const QString picture = QStringLiteral(":/icons/optTool_%1.png").arg(tool);
     if (QFile::exists(picture)) {

@@ -34,6 +34,7 @@ bool ToolController::SelectTool(int index) {
   if (index == ToolLasso) return false;
   const bool hadSelection = state_.Doc.SelectionActive;
   state_.Doc.DestroyMask();
+  state_.Doc.MovingSelection = false;
   return hadSelection;
 }
 
