@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QToolButton>
 
 #include "FilterUiSupport.h"
 #include "support/ScriptedPrompter.h"
@@ -36,12 +38,14 @@ class TextDialogTest : public ::testing::Test {
   }
 };
 
-// A right-button press at (5, 20): the dialog starts there in the back colour,
-// and Set stamps the text from that corner in that one colour.
-TEST_F(TextDialogTest, StampsTheTextAtTheClickedPixelInTheButtonsColour) {
+// A right-button press of the Text tool at pixel (5, 20): the dialog starts
+// there in the back colour, and Set stamps the text from that corner in that
+// one colour; Undo takes it back.
+TEST_F(TextDialogTest, StampsTheTextAtThePressedPixelInTheButtonsColour) {
   window.SetBackColour(kBack);
+  window.findChild<QToolButton*>(QStringLiteral("optTool_7"))->click();
   Surface result;
-  Run(5, 20, window.State().BackColour, [&](QDialog& dialog) {
+  prompter.dialogs.push_back([&](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Font Settings"));
     EXPECT_EQ(Child<QLineEdit>(dialog, "txtOffX")->text(), QStringLiteral("5"));
     EXPECT_EQ(Child<QLineEdit>(dialog, "txtOffY")->text(), QStringLiteral("20"));
@@ -52,6 +56,11 @@ TEST_F(TextDialogTest, StampsTheTextAtTheClickedPixelInTheButtonsColour) {
     EXPECT_EQ(doc.WorkingImage, blank);  // nothing is written before Set
     return Click(dialog, "cmdApply");
   });
+  QWidget* view = window.findChild<QWidget*>(QStringLiteral("picIcon"));
+  const QPoint pixel(static_cast<int>(5.5 * view->width() / 32), static_cast<int>(20.5 * view->height() / 32));
+  QTest::mousePress(view, Qt::RightButton, {}, pixel);
+  QTest::mouseRelease(view, Qt::RightButton, {}, pixel);
+  EXPECT_TRUE(prompter.dialogs.empty());
   EXPECT_EQ(doc.WorkingImage, result);
   EXPECT_EQ(FromQImage(window.Preview()->image()), result);
   int changed = 0;
@@ -63,6 +72,8 @@ TEST_F(TextDialogTest, StampsTheTextAtTheClickedPixelInTheButtonsColour) {
       EXPECT_TRUE(x >= 5 && y >= 20) << x << "," << y;
     }
   EXPECT_GT(changed, 4);
+  window.Action("mnuEdit_0")->trigger();
+  EXPECT_EQ(doc.WorkingImage, blank);
 }
 
 TEST_F(TextDialogTest, StartsOnEightPointsThePreferredFaceAndNoStyles) {
