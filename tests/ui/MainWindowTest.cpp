@@ -128,15 +128,15 @@ TEST_F(MainWindowTest, StatusShowsTheViewColourAndClearsOverTheWindow) {
 }
 
 TEST_F(MainWindowTest, StatusIsLeftAloneWhileExactlyOneButtonIsHeld) {
-  View()->UpdateStatus(QPointF(10, 10), Qt::LeftButton);
-  EXPECT_EQ(window->StatusText(), "");
-  View()->UpdateStatus(QPointF(10, 10), Qt::RightButton);
-  EXPECT_EQ(window->StatusText(), "");
-  View()->UpdateStatus(QPointF(10, 10), Qt::LeftButton | Qt::RightButton);
-  EXPECT_EQ(window->StatusText(), "RGB: 224 224 224");
-  window->SetStatusText("");
-  View()->UpdateStatus(QPointF(10, 10), Qt::MiddleButton);
-  EXPECT_EQ(window->StatusText(), "RGB: 224 224 224");
+  for (Qt::MouseButtons held : {Qt::MouseButtons(Qt::LeftButton), Qt::MouseButtons(Qt::RightButton)}) {
+    View()->UpdateStatus(QPointF(10, 10), held);
+    EXPECT_EQ(window->StatusText(), "");
+  }
+  for (Qt::MouseButtons held : {Qt::LeftButton | Qt::RightButton, Qt::MouseButtons(Qt::MiddleButton)}) {
+    window->SetStatusText("");
+    View()->UpdateStatus(QPointF(10, 10), held);
+    EXPECT_EQ(window->StatusText(), "RGB: 224 224 224");
+  }
 }
 
 // The view is not square, so the marquee's horizontal and vertical positions
@@ -173,14 +173,16 @@ TEST_F(MainWindowTest, BorderDoesNotResizeButMaximisingDoes) {
   EXPECT_EQ(window->size(), normal);
 }
 
-TEST_F(MainWindowTest, FeaturesNotBuiltYetStayVisibleButDisabled) {
-  for (const char* name : {"mnuFile_5", "mnuFile_6", "mnuFile_10"}) {
-    QAction* a = window->Action(name);
-    ASSERT_NE(a, nullptr);
-    EXPECT_TRUE(a->isVisible()) << name;
-  }
-  EXPECT_TRUE(window->Action("mnuFile_17")->isEnabled());
-  EXPECT_TRUE(window->Action("mnuHelp_0")->isEnabled());
+TEST_F(MainWindowTest, OnlyTheItemsOfLaterWorkAreDisabled) {
+  QStringList disabled;
+  for (QAction* a : window->findChildren<QAction*>())
+    if (a->objectName().startsWith("mnu") && !a->isEnabled()) disabled << a->objectName();
+  disabled.sort();
+  // Undo waits for a snapshot and the recent entries for files; extracting,
+  // acquiring and printing are not built yet but stay in their places.
+  EXPECT_EQ(disabled, (QStringList{"mnuEdit_0", "mnuFile_10", "mnuFile_12", "mnuFile_13", "mnuFile_14",
+                                   "mnuFile_15", "mnuFile_5", "mnuFile_6"}));
+  for (const char* name : {"mnuFile_5", "mnuFile_6", "mnuFile_10"}) EXPECT_TRUE(window->Action(name)->isVisible());
 }
 
 TEST_F(MainWindowTest, HelpShowsTheShippedPageAndAboutNamesTheVersion) {
@@ -194,38 +196,6 @@ TEST_F(MainWindowTest, HelpShowsTheShippedPageAndAboutNamesTheVersion) {
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_TRUE(prompter.messages[0].text.contains("GlyphSmith 5.0"));
   EXPECT_TRUE(prompter.messages[0].text.contains("Version 5.0"));
-}
-
-TEST_F(MainWindowTest, TheTextToolHandsOverOnlyWhenAHandlerIsSet) {
-  window->SetTextToolHandler(nullptr);  // drop the one the filters attach
-  window->RunTextTool(1, 2, 3);         // nothing attached: nothing happens
-  int calls = 0;
-  window->SetTextToolHandler([&](int px, int py, Colour c) {
-    ++calls;
-    EXPECT_EQ(px, 5);
-    EXPECT_EQ(py, 20);
-    EXPECT_EQ(c, 0xFFFFFFu);
-  });
-  window->RunTextTool(5, 20, 0xFFFFFF);
-  EXPECT_EQ(calls, 1);
-}
-
-TEST_F(MainWindowTest, ACloseGuardCanKeepTheWindowOpen) {
-  bool allow = false;
-  window->SetCloseGuard([&] { return allow; });
-  EXPECT_FALSE(window->close());
-  EXPECT_TRUE(window->isVisible());
-  allow = true;
-  EXPECT_TRUE(window->close());
-}
-
-TEST_F(MainWindowTest, TheTransparentSwatchFollowsTheTransparentColour) {
-  int told = 0;
-  QObject::connect(window.get(), &MainWindow::coloursChanged, [&] { ++told; });
-  window->SetTransparentColour(Rgb(1, 2, 3));
-  EXPECT_EQ(window->Doc().TransparentColor, Rgb(1, 2, 3));
-  EXPECT_EQ(window->Doc().WorkingImage.GetPixel(0, 0), 0xE0E0E0u);  // pixels stay
-  EXPECT_EQ(told, 1);
 }
 
 }  // namespace
