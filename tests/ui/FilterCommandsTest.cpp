@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QToolButton>
+#include <QTest>
+#include <QtWidgets>
 
+#include "../core/filters/FilterTestSupport.h"
 #include "filters/ColourOperations.h"
+#include "filters/Crystallize.h"
+#include "filters/Duotone.h"
+#include "filters/Resample.h"
+#include "filters/Scatter.h"
+#include "filters/ShadeRect.h"
 #include "filters/Transforms.h"
-#include "FilterUiSupport.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/MainWindow.h"
 #include "ui/SurfaceImage.h"
@@ -15,85 +19,200 @@
 namespace gs::ui {
 namespace {
 
-using test::Numbered;
+using namespace gs::test;
 
-struct EntryCase {
-  const char* action;
-  const char* button;   // the toolbar twin, if any
-  const char* tooltip;
-  void (*expected)(Document&);
-};
+const Colour kFore = NumberedColour(5, 7);  // a pixel inside the selection
+constexpr Colour kBack = Rgb(0, 0, 255);
 
-class FilterEntryTest : public ::testing::TestWithParam<EntryCase> {
+template <typename W>
+W* Child(QWidget& parent, const char* name) {
+  W* child = parent.findChild<W*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+Surface Shows(QWidget& parent, const char* box) { return FromQImage(Child<SurfaceView>(parent, box)->image()); }
+void Type(QWidget& dialog, const char* field, const char* text) { Child<QLineEdit>(dialog, field)->setText(text); }
+int Click(QDialog& dialog, const char* button) {
+  Child<QPushButton>(dialog, button)->click();
+  return dialog.result();
+}
+
+class FilterUiTest : public ::testing::Test {
  protected:
   test::ScriptedPrompter prompter;
   MainWindow window{&prompter};
+  Document& doc = window.Doc();
+
+  void SetUp() override {
+    doc.WorkingImage = Numbered();
+    doc.Selection = {4, 6, 12, 10};
+    doc.SelectionActive = true;
+    window.SetForeColour(kFore);
+    window.SetBackColour(kBack);
+    prompter.colours = {std::nullopt, QColor(0, 255, 255)};  // the duotone button: cancelled, then cyan
+  }
+  void TearDown() override { EXPECT_TRUE(prompter.dialogs.empty()) << "a scripted dialog never opened"; }
+  void Trigger(const char* action) { window.Action(QString::fromLatin1(action))->trigger(); }
+  void InDialog(const char* action, std::function<int(QDialog&)> script) {
+    prompter.dialogs.push_back(std::move(script));
+    Trigger(action);
+  }
+  void ExpectShown(const Surface& expected) {
+    EXPECT_EQ(doc.WorkingImage, expected);
+    EXPECT_EQ(FromQImage(window.Preview()->image()), expected);
+  }
 };
 
-// Each entry (and its button, which names the mirrors the other way round)
-// changes the image as the core command does and repaints the preview.
+struct EntryCase {
+  const char* action;
+  const char* button;  // the toolbar twin, if any
+  const char* caption;  // the button's tooltip or the dialog's title
+  void (*expected)(Document&);
+  int (*dialog)(QDialog&) = nullptr;  // sets the dialog's controls and confirms
+};
+
+class FilterEntryTest : public FilterUiTest, public ::testing::WithParamInterface<EntryCase> {};
+
+// Each entry (or its button, which names the mirrors the other way round)
+// changes the image as its command does with the window's colours, the
+// palette's highlight or its dialog's settings (previewed there first), and
+// repaints the window.
 TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
   const EntryCase& c = GetParam();
-  Document expected;
-  expected.WorkingImage = Numbered();
+  Document expected = doc;
   c.expected(expected);
-  window.Doc().WorkingImage = Numbered();
-  QAction* action = window.Action(QString::fromLatin1(c.action));
-  ASSERT_TRUE(action && action->isEnabled());
-  if (c.button) {
-    auto* button = window.findChild<QToolButton*>(QString::fromLatin1(c.button));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->toolTip().toStdString(), c.tooltip);
+  if (c.dialog)
+    prompter.dialogs.push_back([&](QDialog& dialog) {
+      EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);
+      const int result = c.dialog(dialog);
+      auto* preview = dialog.findChild<SurfaceView*>(QStringLiteral("picSample"));  // Crystallize has none
+      EXPECT_TRUE(!preview || FromQImage(preview->image()) == expected.WorkingImage) << "preview";
+      return result;
+    });
+  if (auto* button = c.button ? Child<QToolButton>(window, c.button) : nullptr) {
+    EXPECT_EQ(button->toolTip().toStdString(), c.caption);
     button->click();
   } else {
-    action->trigger();
+    Trigger(c.action);
   }
-  EXPECT_EQ(window.Doc().WorkingImage, expected.WorkingImage);
-  EXPECT_EQ(FromQImage(window.Preview()->image()), expected.WorkingImage);
-  EXPECT_TRUE(window.Action("mnuEdit_0")->isEnabled());
+  ExpectShown(expected.WorkingImage);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, FilterEntryTest,
     ::testing::Values(
-        EntryCase{"mnuFlip_0", "tbFlipv", "Flip Image Vertically", [](Document& d) { MirrorUpsideDown(d.WorkingImage); }},
-        EntryCase{"mnuFlip_1", "tbFliph", "Flip Image Horizontally", [](Document& d) { MirrorLeftRight(d.WorkingImage); }},
+        EntryCase{"mnuFlip_0", "tbFlipv", "Flip Image Vertically", [](Document& d) { FlipCommand(d, 0); }},
+        EntryCase{"mnuFlip_1", "tbFliph", "Flip Image Horizontally", [](Document& d) { FlipCommand(d, 1); }},
         EntryCase{"mnuRotate_0", "tbCW", "Rotate 90 Degrees Clockwise", [](Document& d) { RotateCommand(d, 0); }},
         EntryCase{"mnuRotate_1", "tbACW", "Rotate 90 Degrees Anti-Clockwise", [](Document& d) { RotateCommand(d, 1); }},
         EntryCase{"mnuRotate_2", "tbSROT", "Rotate 180 Degrees", [](Document& d) { RotateCommand(d, 2); }},
+        EntryCase{"mnuEffects_6", "tbScolor", "Switch Colors", [](Document& d) { ReplaceColor(d, kFore, kBack); }},
         EntryCase{"mnuEffects_3", nullptr, "", InterchangeColors},
-        EntryCase{"mnuConvert_0", nullptr, "", [](Document& d) { ReduceColours(d, 0); }},
-        EntryCase{"mnuConvert_1", nullptr, "", [](Document& d) { ReduceColours(d, 1); }},
-        EntryCase{"mnuConvert_2", nullptr, "", [](Document& d) { ReduceColours(d, 2); }}),
+        EntryCase{"mnuConvert_2", nullptr, "", [](Document& d) { ReduceColours(d, 2); }},
+        EntryCase{"mnuEffects_9", nullptr, "",
+                  [](Document& d) { ShadeCommand(d, FromQColor(QApplication::palette().color(QPalette::Highlight))); }},
+        // Typed fields are read by their leading number, halves to even.
+        EntryCase{"mnuEffects_0", nullptr, "  Adjust Dimensions", [](Document& d) { ApplyResample(d, {-8, 4, 27, 6}); },
+                  [](QDialog& d) {
+                    Type(d, "txtNewWidth", "-8"); Type(d, "txtNewHeight", "4.5px"); Type(d, "txtOffX", "27");
+                    return Click(d, "cmdOK");
+                  }},
+        EntryCase{"mnuEffects_5", nullptr, "DuoTone", [](Document& d) { ApplyDuotone(d, Rgb(0, 255, 255)); },
+                  [](QDialog& d) { Click(d, "cmdColor"); Click(d, "cmdColor"); return Click(d, "cmdOK"); }},
+        EntryCase{"mnuEffects_4", nullptr, " Scatter Effect Settings", [](Document& d) { ApplyScatter(d, 2, true); },
+                  [](QDialog& d) {
+                    Child<QSlider>(d, "Slider1")->setValue(2); Child<QCheckBox>(d, "chkEnds")->click();
+                    return Click(d, "cmdOK");
+                  }},
+        EntryCase{"mnuEffects_8", nullptr, " Crystallize Settings", [](Document& d) { Crystal(d, 7); },
+                  [](QDialog& d) { Child<QSlider>(d, "Slider1")->setValue(7); return Click(d, "Command1"); }}),
     [](const auto& info) { return std::string(info.param.action); });
 
-class FilterCommandsTest : public FilterEntryTest {};
-
-TEST_F(FilterCommandsTest, SwitchColorsReplacesTheForeColourByTheBackColour) {
-  Document& doc = window.Doc();
-  doc.WorkingImage.Fill(Rgb(10, 20, 30));
-  doc.WorkingImage.SetPixel(4, 4, Rgb(10, 20, 31));
-  window.SetForeColour(Rgb(10, 20, 30));
-  window.SetBackColour(Rgb(200, 0, 0));
-  auto* button = window.findChild<QToolButton*>(QStringLiteral("tbScolor"));
-  EXPECT_EQ(button->toolTip(), QStringLiteral("Switch Colors"));
+TEST_F(FilterUiTest, RotationDialogIsModelessAndAppliesTheAngleWithTheBackColour) {
+  window.SetBackColour(0);
+  auto* button = Child<QToolButton>(window, "tbAROT");
+  EXPECT_EQ(button->toolTip(), QStringLiteral("Rotate Arbitray Angle"));
   button->click();
-  EXPECT_EQ(doc.WorkingImage.GetPixel(0, 0), Rgb(200, 0, 0));
-  EXPECT_EQ(doc.WorkingImage.GetPixel(4, 4), Rgb(10, 20, 31));
+  auto* dialog = Child<QDialog>(window, "frmRotate");
+  ASSERT_TRUE(dialog && dialog->isVisible() && !dialog->isModal());
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Rotation Settings"));
+  auto* angle = Child<QScrollBar>(*dialog, "scrAngle");
+  angle->setValue(45);
+  EXPECT_EQ(Child<QLabel>(*dialog, "txtAngle")->text(), QStringLiteral("45"));
+  window.SetBackColour(kBack);  // the window stays usable; Apply takes the colour of its moment
+  Click(*dialog, "cmdApply");
+  Surface expected = Numbered();
+  RotateByAngle(expected, 45, kBack);
+  ExpectShown(expected);
+  Trigger("mnuRotate_3");
+  angle->setValue(90);
+  Click(*dialog, "cmdCancel");
+  EXPECT_FALSE(dialog->isVisible());
+  ExpectShown(expected);
 }
 
-TEST_F(FilterCommandsTest, ShaderectUsesTheHighlightColourOfThePalette) {
-  const QPalette saved = QApplication::palette();
-  QPalette palette = saved;
-  palette.setColor(QPalette::Highlight, QColor(0, 120, 215));
-  QApplication::setPalette(palette);
-  Document& doc = window.Doc();
-  doc.WorkingImage.Fill(Rgb(9, 9, 9));
-  window.Action("mnuEffects_9")->trigger();
-  QApplication::setPalette(saved);
-  EXPECT_EQ(doc.WorkingImage.GetPixel(0, 0), Rgb(0, 120, 215));
-  EXPECT_EQ(doc.WorkingImage.GetPixel(1, 0), Rgb(9, 9, 9));
-  EXPECT_EQ(FromQImage(window.Preview()->image()), doc.WorkingImage);
+// Fresh dialogs start at red, the field's "3" (not the slider's 1) and the smallest block.
+// Cancel, after any change, leaves the image, the selection and the undo state as they were.
+TEST_F(FilterUiTest, DialogsStartPresetAndCancelChangesNothing) {
+  const auto slider = [](QDialog& d, int min, int max) {
+    auto* s = Child<QSlider>(d, "Slider1");
+    EXPECT_EQ(std::tuple(s->minimum(), s->maximum(), s->value()), std::tuple(min, max, min));
+    s->setValue(max);
+  };
+  InDialog("mnuEffects_0", [&](QDialog& d) { Type(d, "txtNewWidth", "2"); return Click(d, "cmdCancel"); });
+  InDialog("mnuEffects_5", [&](QDialog& d) {
+    EXPECT_EQ(Shows(d, "picSample"), ReDrawDuo(doc, kInitialDuotoneColour));
+    Click(d, "cmdColor");
+    return Click(d, "cmdCancel");
+  });
+  InDialog("mnuEffects_4", [&](QDialog& d) {
+    EXPECT_EQ(Shows(d, "picSample"), ReDrawQuake(doc, 3, false));
+    slider(d, 1, 10);
+    return Click(d, "cmdCancel");
+  });
+  InDialog("mnuEffects_8", [&](QDialog& d) { slider(d, 2, 7); return Click(d, "Command2"); });
+  prompter.dialogs.push_back([](QDialog& d) { Type(d, "txtText", "Ab"); return Click(d, "cmdCancel"); });
+  window.RunTextTool(2, 2, kBack);
+  EXPECT_EQ(doc.WorkingImage, Numbered());
+  EXPECT_TRUE(doc.SelectionActive && !doc.UndoAvailable());
+}
+
+// A right-button press of the Text tool at pixel (5, 20) opens the dialog there in the back
+// colour on 8 points. The controls redraw the result (a size no font can take keeps the
+// last drawing); Set stamps the text from that corner in that one colour.
+TEST_F(FilterUiTest, TextToolStampsAtThePressedPixelInTheButtonsColour) {
+  doc.WorkingImage = Surface(32, 32, kT);
+  Child<QToolButton>(window, "optTool_7")->click();
+  Surface result;
+  prompter.dialogs.push_back([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Font Settings"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, "txtOffX")->text() + ',' + Child<QLineEdit>(dialog, "txtOffY")->text(), "5,20");
+    auto* sizes = Child<QComboBox>(dialog, "cmbFontSize");
+    EXPECT_EQ(std::tuple(sizes->count(), sizes->itemText(30), sizes->currentText()), std::tuple(31, "72", "8"));
+    // A face every test machine has, so the glyphs are certain to draw.
+    auto* fonts = Child<QComboBox>(dialog, "cmbFonts");
+    fonts->setCurrentIndex(std::max(0, fonts->findText(QStringLiteral("DejaVu Sans"))));
+    Type(dialog, "txtText", "Hi");
+    const Surface plain = Shows(dialog, "picResult");
+    Child<QCheckBox>(dialog, "chkBold")->click();
+    result = Shows(dialog, "picResult");
+    EXPECT_NE(result, plain);
+    sizes->setEditText(QStringLiteral("0"));
+    EXPECT_EQ(Shows(dialog, "picResult"), result);
+    sizes->setEditText(QStringLiteral("99999"));  // clipped and drawn, not hung
+    sizes->setCurrentIndex(4);
+    return Click(dialog, "cmdApply");
+  });
+  auto* view = Child<QWidget>(window, "picIcon");
+  const QPoint pixel = QPointF(5.5 * view->width() / 32, 20.5 * view->height() / 32).toPoint();
+  QTest::mousePress(view, Qt::RightButton, {}, pixel);
+  QTest::mouseRelease(view, Qt::RightButton, {}, pixel);
+  ExpectShown(result);
+  const auto& pixels = result.Pixels();
+  EXPECT_GT(std::count(pixels.begin(), pixels.end(), kBack), 4);
+  EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kT) + std::count(pixels.begin(), pixels.end(), kBack), 32 * 32);
+  EXPECT_EQ(result.Copy({0, 0, 32, 20}), Surface(32, 20, kT));  // nothing above or left of the corner
+  EXPECT_EQ(result.Copy({0, 20, 5, 32}), Surface(5, 12, kT));
 }
 
 }  // namespace

@@ -1,101 +1,136 @@
 #include <gtest/gtest.h>
 
 #include "FilterTestSupport.h"
+#include "filters/ColourOperations.h"
 #include "filters/Crystallize.h"
+#include "filters/Duotone.h"
+#include "filters/FieldNumber.h"
+#include "filters/Resample.h"
 #include "filters/Scatter.h"
 #include "filters/ShadeRect.h"
+#include "filters/TextStamp.h"
+#include "filters/Transforms.h"
 
 namespace gs {
 namespace {
 
-using test::FromGrid;
-using test::Numbered;
-using test::NumberedColour;
-using test::ToGrid;
-using Grid = std::vector<std::string>;
+using namespace test;
 
-constexpr Colour kT = kInitialTransparentColour;
-
-const std::map<char, Colour> kPalette = {{'.', kT},           {'a', Rgb(1, 0, 0)}, {'b', Rgb(2, 0, 0)},
-                                         {'c', Rgb(3, 0, 0)}, {'d', Rgb(4, 0, 0)}, {'e', Rgb(5, 0, 0)},
-                                         {'f', Rgb(6, 0, 0)}, {'H', Rgb(0, 0, 200)}};
-
-Grid Scattered(const Grid& rows, const Rect& r, int shift, bool ends) {
-  const Surface source = FromGrid(rows, kPalette);
-  Surface destination = source;
-  EXPECT_TRUE(ScatterRows(source, r, shift, destination, ends, kT));
-  return ToGrid(destination, kPalette);
+// The inverse of the transparent colour (i) turns transparent and stays so.
+TEST(InterchangeColors, TwiceGivesTheStartBackExceptTheInverseOfTransparent) {
+  Document doc = DocOf(FromGrid({"r.iKW"}));
+  InterchangeColors(doc);
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 1), (Grid{"C..WK"}));
+  InterchangeColors(doc);
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 1), (Grid{"r..KW"}));
 }
 
-TEST(ScatterRows, ShiftsEvenRowsRightAndOddRowsLeft) {
-  const Grid rows = {"abcdef", "abcdef", "abcdef"};
-  EXPECT_EQ(Scattered(rows, {0, 0, 6, 3}, 1, false), (Grid{".abcde", "bcdef.", ".abcde"}));
-  EXPECT_EQ(Scattered(rows, {0, 0, 6, 3}, 2, true), (Grid{"efabcd", "cdefab", "efabcd"}));
-  // Only the block moves; its rows are counted from its own top.
-  EXPECT_EQ(Scattered(rows, Rect::FromSize(1, 1, 4, 2), 1, false), (Grid{"abcdef", "a.bcdf", "acde.f"}));
+TEST(ReplaceColor, ReplacesExactMatchesInTheSelectionOnly) {
+  Document doc = DocOf(FromGrid({"abaa.", "aaaaa"}), {0, 0, 4, 1});
+  ReplaceColor(doc, kPalette.at('a'), kPalette.at('c'));
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 2), (Grid{"cbcc.", "aaaaa"}));
 }
 
-// Shifts the slider cannot give, typed in, still give a sane result.
-TEST(ScatterRows, ShiftsBeyondTheWidthOrNegative) {
-  const Grid rows = {"abcd", "abcd"};
-  EXPECT_EQ(Scattered(rows, {0, 0, 4, 2}, 32767, false), (Grid{"....", "...."}));
-  EXPECT_EQ(Scattered(rows, {0, 0, 4, 2}, 5, true), (Grid{"dabc", "bcda"}));
-  EXPECT_EQ(Scattered(rows, {0, 0, 4, 2}, -1, false), (Grid{"bcd.", ".abc"}));
+// The whole image, selection or not, transparent or not, goes to the nearest table colour.
+TEST(ReduceColours, MapsEveryPixelToTheNearestTableColour) {
+  const struct { int menuIndex; Colour in, out, transparentOut; } cases[] = {
+      {0, 0x7F7F7F, 0x000000, 0xFFFFFF}, {0, 0x808080, 0xFFFFFF, 0xFFFFFF},
+      {1, 0x606060, 0x808080, 0xFFFFFF}, {2, Rgb(33, 30, 200), Rgb(32, 32, 192), 0xF0FBFF}};
+  for (const auto& c : cases) {
+    Document doc = DocOf(Surface(31, 31, c.in), {0, 0, 2, 2});
+    ReduceColours(doc, c.menuIndex);
+    EXPECT_EQ(doc.WorkingImage.GetPixel(30, 30), c.out) << c.menuIndex << ": " << c.in;
+    EXPECT_EQ(doc.WorkingImage.GetPixel(31, 31), c.transparentOut) << c.menuIndex;
+  }
 }
 
-TEST(Scatter, ASelectionFiveRowsHighIsScattered) {
-  Document doc;
-  doc.WorkingImage = Numbered();
-  doc.Selection = {10, 4, 20, 9};
-  doc.SelectionActive = true;
-  const Surface preview = ReDrawQuake(doc, 2, false);
-  EXPECT_EQ(doc.WorkingImage, Numbered());
-  ApplyScatter(doc, 2, false);
+// Red on white gives red, on blue black; transparent pixels stay; only the selection changes.
+TEST(Duotone, MasksWithTheDuotoneColourAndKeepsTransparentPixels) {
+  const Document doc = DocOf(FromGrid({"WB.g", "WWWW"}), {0, 0, 4, 1});
+  EXPECT_EQ(ToGrid(ReDrawDuo(doc, kInitialDuotoneColour), 4, 2), (Grid{"rK.s", "WWWW"}));
+}
+
+// Rows 0, 2, 4 of a selection 5 rows high go right, rows 1 and 3 left; with ends what
+// is pushed off comes back at the other end, even from shifts wider than the selection.
+TEST(Scatter, ShiftsTheSelectionsRowsAlternately) {
+  Document doc = DocOf(FromGrid(Grid(7, "abcdef")), {1, 1, 5, 6});
+  EXPECT_EQ(ToGrid(ReDrawQuake(doc, 1, true), 6, 3), (Grid{"abcdef", "aebcdf", "acdebf"}));
+  EXPECT_EQ(ToGrid(ReDrawQuake(doc, 6, true), 6, 3), (Grid{"abcdef", "adebcf", "adebcf"}));
+  EXPECT_EQ(ToGrid(ReDrawQuake(doc, 32767, false), 6, 3), (Grid{"abcdef", "a....f", "a....f"}));
+  const Surface preview = ReDrawQuake(doc, 1, false);
+  ApplyScatter(doc, 1, false);
   EXPECT_EQ(doc.WorkingImage, preview);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      Colour expected = NumberedColour(x, y);
-      if (y >= 4 && y < 9 && x >= 10 && x < 20) {
-        const int from = (y - 4) % 2 == 0 ? x - 2 : x + 2;
-        expected = from >= 10 && from < 20 ? NumberedColour(from, y) : kT;
-      }
-      ASSERT_EQ(doc.WorkingImage.GetPixel(x, y), expected) << x << "," << y;
-    }
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 6, 7),
+            (Grid{"abcdef", "a.bcdf", "acde.f", "a.bcdf", "acde.f", "a.bcdf", "abcdef"}));
 }
 
 // Blocks take their top left colour (transparent included); with n = 7 the
-// last blocks are cut to 4 pixels (32 = 4 × 7 + 4); sizes below 1 do nothing.
+// last blocks are cut to 4 pixels (32 = 4 × 7 + 4).
 TEST(Crystallize, FillsEachBlockWithItsTopLeftColour) {
   for (int n : {2, 7}) {
-    Document doc;
-    doc.WorkingImage = Numbered();
+    Document doc = DocOf(Numbered());
     doc.WorkingImage.SetPixel(n, n, kT);
     Crystal(doc, n);
+    Surface expected(32, 32);
     for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) {
-        const int bx = x / n * n, by = y / n * n;
-        const Colour expected = bx == n && by == n ? kT : NumberedColour(bx, by);
-        ASSERT_EQ(doc.WorkingImage.GetPixel(x, y), expected) << n << ": " << x << "," << y;
-      }
+      for (int x = 0; x < 32; ++x) expected.SetPixel(x, y, NumberedColour(x / n * n, y / n * n));
+    expected.FillRect(Rect::FromSize(n, n, n, n), kT);
+    EXPECT_EQ(doc.WorkingImage, expected) << n;
   }
-  Surface image = Numbered();
-  CrystallizeBlocks(Numbered(), 32, 32, 0, image);
-  EXPECT_EQ(image, Numbered());
 }
 
+// The checkerboard starts highlighted at the rectangle's corner, even at an odd
+// column, and leaves transparent pixels alone. A selection reaching past the
+// image (a lasso dragged off the view) acts on its part inside.
 TEST(ShadeRect, ChecksFromTheRectanglesCornerAndKeepsTransparentPixels) {
-  const Colour h = kPalette.at('H');
-  Surface image = FromGrid({"aaaaa", "a.aaa", "aaaaa"}, kPalette);
-  ASSERT_TRUE(ShadeRect(image, {0, 0, 5, 3}, true, kT, h));
-  EXPECT_EQ(ToGrid(image, kPalette), (Grid{"HaHaH", "a.aHa", "HaHaH"}));
-  // Starting at an odd column the first cell at the corner is highlighted.
-  image = FromGrid({"bbbbb", "bbbbb", "bbbbb"}, kPalette);
-  ASSERT_TRUE(ShadeRect(image, {1, 1, 5, 3}, true, kT, h));
-  EXPECT_EQ(ToGrid(image, kPalette), (Grid{"bbbbb", "bHbHb", "bbHbH"}));
-  // Without keep-transparent the transparent pixels are shaded too.
-  image = FromGrid({"..", ".."}, kPalette);
-  ASSERT_TRUE(ShadeRect(image, {0, 0, 2, 2}, false, kT, h));
-  EXPECT_EQ(ToGrid(image, kPalette), (Grid{"H.", ".H"}));
+  Document doc = DocOf(FromGrid({"aaaaa", "a.aaa", "aaaaa"}));
+  ShadeCommand(doc, kPalette.at('H'));
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 3), (Grid{"HaHaH", "a.aHa", "HaHaH"}));
+  doc = DocOf(FromGrid({"aaaaa", "a.aaa", "aaaaa"}), {1, -3, 40, 2});
+  ShadeCommand(doc, kPalette.at('H'));
+  EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 3), (Grid{"aHaHa", "a.HaH", "aaaaa"}));
+}
+
+// Every command snapshots the image first, leaves the unsaved-changes flag as
+// it was, and keeps or drops the selection as its dialog's OK does.
+TEST(FilterCommands, SnapshotFirstLeaveModifiedAloneAndHandleTheSelection) {
+  const struct { const char* name; void (*run)(Document&); bool clearsSelection; } cases[] = {
+      {"Flip", [](Document& d) { FlipCommand(d, 1); }, false},
+      {"Rotate", [](Document& d) { RotateCommand(d, 0); }, false},
+      {"Angle", [](Document& d) { Angle(d, 30, 0x123456); }, false},
+      {"Resample", [](Document& d) { ApplyResample(d, {20, 10, 3, 4}); }, true},
+      {"Interchange", [](Document& d) { InterchangeColors(d); }, false},
+      {"Replace", [](Document& d) { ReplaceColor(d, kT, 0); }, false},
+      {"Reduce", [](Document& d) { ReduceColours(d, 1); }, false},
+      {"Duotone", [](Document& d) { ApplyDuotone(d, kInitialDuotoneColour); }, true},
+      {"Scatter", [](Document& d) { ApplyScatter(d, 3, false); }, true},
+      {"Crystal", [](Document& d) { Crystal(d, 3); }, false},
+      {"Shade", [](Document& d) { ShadeCommand(d, 0xFF0000); }, false}};
+  for (const auto& c : cases)
+    for (bool modified : {false, true}) {
+      Document doc = DocOf(Numbered(), {2, 3, 9, 8});
+      doc.WorkingImage.FillRect({0, 0, 4, 4}, kT);
+      const Surface before = doc.WorkingImage;
+      doc.Modified = modified;
+      c.run(doc);
+      EXPECT_EQ(doc.Modified, modified) << c.name;
+      EXPECT_EQ(doc.SelectionActive, !c.clearsSelection) << c.name;
+      EXPECT_TRUE(doc.RestoreBackup() && doc.WorkingImage == before) << c.name;
+    }
+}
+
+// The preferred face is matched by its whole name in any case, else the first is taken.
+TEST(TextStamp, PrefersTheNamedFaceByItsWholeNameInAnyCase) {
+  EXPECT_EQ(PreferredFaceIndex({"Arial", "ms sans serif", "MS Sans Serif"}), 1);
+  EXPECT_EQ(PreferredFaceIndex({"Arial", "MS Sans Serif Bold", "MS Sans"}), 0);
+}
+
+// Typed fields: the leading number, halves to even, clipped; anything else is 0.
+TEST(ReadFieldNumber, ReadsTheLeadingNumberRoundedHalfToEvenAndClipped) {
+  const std::pair<const char*, int> cases[] = {{"x12", 0},  {"  7px", 7}, {"-2.5", -2}, {"3.5", 4},
+                                               {"1e", 1},   {"1.5e1", 15}, {"-1e400", -kFieldNumberLimit},
+                                               {"1e11", kFieldNumberLimit}};
+  for (const auto& [text, number] : cases) EXPECT_EQ(ReadFieldNumber(text), number) << '"' << text << '"';
 }
 
 }  // namespace

@@ -1,45 +1,55 @@
 #pragma once
-// Pictures for the image operation tests: small surfaces drawn as text grids,
-// and images whose every pixel has its own colour so that a move shows.
+// Image operation test pictures: text grids, one character a pixel, and images of all-different pixels.
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "raster/Surface.h"
+#include "document/Document.h"
+#include "raster/Blit.h"
 
 namespace gs::test {
 
-// One character per pixel, looked up in `palette`.
-inline Surface FromGrid(const std::vector<std::string>& rows, const std::map<char, Colour>& palette) {
-  Surface s(static_cast<int>(rows.empty() ? 0 : rows[0].size()), static_cast<int>(rows.size()));
+using Grid = std::vector<std::string>;
+constexpr Colour kT = kInitialTransparentColour;
+inline const std::map<char, Colour> kPalette = {
+    {'.', kT}, {'i', ~kT & 0xFFFFFF}, {'a', Rgb(1, 0, 0)}, {'b', Rgb(2, 0, 0)}, {'c', Rgb(3, 0, 0)},
+    {'d', Rgb(4, 0, 0)}, {'e', Rgb(5, 0, 0)}, {'f', Rgb(6, 0, 0)}, {'r', Rgb(255, 0, 0)}, {'K', 0x000000},
+    {'W', 0xFFFFFF}, {'B', Rgb(0, 0, 255)}, {'C', Rgb(0, 255, 255)}, {'H', Rgb(0, 0, 200)}, {'s', Rgb(0x12, 0, 0)},
+    {'g', Rgb(0x12, 0x34, 0x56)}};
+
+inline Surface FromGrid(const Grid& rows) {
+  Surface s(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
   for (int y = 0; y < s.Height(); ++y)
-    for (int x = 0; x < s.Width(); ++x) s.SetPixel(x, y, palette.at(rows[y][x]));
+    for (int x = 0; x < s.Width(); ++x) s.SetPixel(x, y, kPalette.at(rows[y][x]));
   return s;
 }
 
-// The inverse; colours missing from the palette show as '?'.
-inline std::vector<std::string> ToGrid(const Surface& s, const std::map<char, Colour>& palette) {
-  std::vector<std::string> rows;
-  for (int y = 0; y < s.Height(); ++y) {
-    std::string row;
-    for (int x = 0; x < s.Width(); ++x) {
-      char shown = '?';
-      for (const auto& [key, colour] : palette)
-        if (colour == s.GetPixel(x, y)) shown = key;
-      row += shown;
-    }
-    rows.push_back(row);
-  }
+// The top left w × h pixels; colours missing from the palette show as '?'.
+inline Grid ToGrid(const Surface& s, int w, int h) {
+  Grid rows(h, std::string(w, '?'));
+  for (const auto& [key, colour] : kPalette)
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (s.GetPixel(x, y) == colour) rows[y][x] = key;
   return rows;
+}
+
+// A document with `image` at its top left corner and `selection` active unless empty.
+inline Document DocOf(const Surface& image, Rect selection = {}) {
+  Document doc;
+  BitBlt(doc.WorkingImage, 0, 0, image.Width(), image.Height(), &image, 0, 0, rop::kSrcCopy);
+  doc.Selection = selection;
+  doc.SelectionActive = !selection.IsEmpty();
+  return doc;
 }
 
 // Every pixel a different colour, none of them the initial transparent colour.
 inline Colour NumberedColour(int x, int y) { return Rgb(x * 7 + 1, y * 7 + 1, 0x40); }
-inline Surface Numbered(int size = 32) {
-  Surface s(size, size);
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) s.SetPixel(x, y, NumberedColour(x, y));
+inline Surface Numbered() {
+  Surface s(kImageSize, kImageSize);
+  for (int y = 0; y < kImageSize; ++y)
+    for (int x = 0; x < kImageSize; ++x) s.SetPixel(x, y, NumberedColour(x, y));
   return s;
 }
 

@@ -1,87 +1,85 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
-
 #include "FilterTestSupport.h"
+#include "filters/Resample.h"
 #include "filters/Transforms.h"
 
 namespace gs {
 namespace {
 
-using test::Numbered;
-using test::NumberedColour;
+using namespace test;
 
-struct QuarterCase {
-  const char* name;
-  std::function<void(Document&)> command;
-  Point (*moves)(int x, int y);  // where the pixel of (x, y) goes
-};
-
-class QuarterTransformTest : public ::testing::TestWithParam<QuarterCase> {};
-
-// Each entry moves every pixel as its caption says, on the whole image even
-// with a selection active; four times (twice for a flip) gives the start back.
-TEST_P(QuarterTransformTest, MovesEveryPixelOfTheWholeImage) {
-  Document doc;
-  doc.WorkingImage = Numbered();
-  doc.Selection = {3, 4, 9, 12};
-  doc.SelectionActive = true;
-  GetParam().command(doc);
-  for (int y = 0; y < kImageSize; ++y)
-    for (int x = 0; x < kImageSize; ++x) {
-      const Point to = GetParam().moves(x, y);
-      ASSERT_EQ(doc.WorkingImage.GetPixel(to.x, to.y), NumberedColour(x, y)) << x << "," << y;
-    }
-  for (int i = 0; i < 3; ++i) GetParam().command(doc);
-  EXPECT_EQ(doc.WorkingImage, Numbered());
+// Each entry sends every pixel (x, y) to to(x, y), over the whole image even
+// with a selection; four times (twice for a flip) gives the start back. The
+// "Horizontal" flip turns the image upside down, "Vertical" mirrors it.
+TEST(QuarterTransforms, MoveEveryPixelOfTheWholeImageAndRepeatBackToTheStart) {
+  const struct { const char* name; void (*command)(Document&, int); int menuIndex; Point (*to)(int, int); } cases[] = {
+      {"Horizontal", FlipCommand, 0, [](int x, int y) { return Point{x, 31 - y}; }},
+      {"Vertical", FlipCommand, 1, [](int x, int y) { return Point{31 - x, y}; }},
+      {"Clockwise", RotateCommand, 0, [](int x, int y) { return Point{31 - y, x}; }},
+      {"Anticlockwise", RotateCommand, 1, [](int x, int y) { return Point{y, 31 - x}; }},
+      {"HalfTurn", RotateCommand, 2, [](int x, int y) { return Point{31 - x, 31 - y}; }}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Document doc = DocOf(Numbered(), {3, 4, 9, 12});
+    c.command(doc, c.menuIndex);
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        ASSERT_EQ(doc.WorkingImage.GetPixel(c.to(x, y).x, c.to(x, y).y), NumberedColour(x, y)) << x << "," << y;
+    for (int i = 0; i < 3; ++i) c.command(doc, c.menuIndex);
+    EXPECT_EQ(doc.WorkingImage, Numbered());
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, QuarterTransformTest,
-    ::testing::Values(QuarterCase{"FlipHorizontalEntryTurnsUpsideDown", [](Document& d) { FlipCommand(d, 0); },
-                                  [](int x, int y) { return Point{x, 31 - y}; }},
-                      QuarterCase{"FlipVerticalEntryMirrorsLeftRight", [](Document& d) { FlipCommand(d, 1); },
-                                  [](int x, int y) { return Point{31 - x, y}; }},
-                      QuarterCase{"Clockwise", [](Document& d) { RotateCommand(d, 0); },
-                                  [](int x, int y) { return Point{31 - y, x}; }},
-                      QuarterCase{"Counterclockwise", [](Document& d) { RotateCommand(d, 1); },
-                                  [](int x, int y) { return Point{y, 31 - x}; }},
-                      QuarterCase{"HalfTurn", [](Document& d) { RotateCommand(d, 2); },
-                                  [](int x, int y) { return Point{31 - x, 31 - y}; }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The forward mapping about pixel (16, 16) puts the quarter turn one column
-// further right and fills the gap from the second writes.
+// Mapping forward about pixel (16, 16) puts the quarter turn two columns
+// further right; the second writes fill the gap.
 TEST(RotateByAngle, NinetyDegreesShiftsTheQuarterTurnByTheSecondWrites) {
   const Colour fill = Rgb(1, 2, 3);
-  Surface quarter = Numbered();
+  Surface quarter = Numbered(), rotated = Numbered();
   RotateByQuarters(quarter, 90);
-  Surface rotated = Numbered();
   RotateByAngle(rotated, 90, fill);
-  for (int y = 0; y < kImageSize; ++y) {
-    for (int x = 2; x < kImageSize; ++x)
-      ASSERT_EQ(rotated.GetPixel(x, y), quarter.GetPixel(x - 2, y)) << x << "," << y;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 2; x < 32; ++x) ASSERT_EQ(rotated.GetPixel(x, y), quarter.GetPixel(x - 2, y)) << x << "," << y;
     EXPECT_EQ(rotated.GetPixel(1, y), rotated.GetPixel(2, y)) << y;
     // Column 0 holds the second writes of row y − 1's last pixel: source (y − 1, 1).
     EXPECT_EQ(rotated.GetPixel(0, y), y == 0 ? fill : NumberedColour(y - 1, 1)) << y;
   }
 }
 
-// The corners a 45° turn uncovers take the back colour, opaque whatever the
-// transparent colour; an angle of 0 changes nothing.
+// The corners a 45° turn uncovers take the back colour, opaque whatever the transparent colour.
 TEST(RotateByAngle, TheDialogsAngleFillsUncoveredCornersWithTheBackColour) {
-  Document doc;
   const Colour green = Rgb(0, 200, 0), blue = Rgb(0, 0, 255);
-  doc.WorkingImage.Fill(green);
-  Angle(doc, 0, blue);
-  EXPECT_EQ(doc.WorkingImage, Surface(32, 32, green));
+  Document doc = DocOf(Surface(32, 32, green));
   Angle(doc, 45, blue);
-  for (Point corner : {Point{0, 0}, Point{31, 0}, Point{0, 31}, Point{31, 31}})
-    EXPECT_EQ(doc.WorkingImage.GetPixel(corner.x, corner.y), blue) << corner.x << "," << corner.y;
-  EXPECT_EQ(doc.WorkingImage.GetPixel(16, 16), green);
-  std::set<Colour> colours(doc.WorkingImage.Pixels().begin(), doc.WorkingImage.Pixels().end());
-  EXPECT_EQ(colours, (std::set<Colour>{green, blue}));
+  for (Point p : {Point{0, 0}, Point{31, 0}, Point{0, 31}, Point{31, 31}, Point{16, 16}})
+    EXPECT_EQ(doc.WorkingImage.GetPixel(p.x, p.y), p.x == 16 ? green : blue) << p.x << "," << p.y;
+}
+
+// Halving averages each 2 × 2 block: 4·(2i + 0.5) = 8i + 2. The largest typed
+// size stretches and clips without hanging.
+TEST(Resample, HalfSizeInTheMiddleAveragesAndLeavesTheRestTransparent) {
+  Document doc;
+  Surface expected(32, 32, kT);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      doc.WorkingImage.SetPixel(x, y, Rgb(4 * x, 4 * y, 100));
+      if (x < 16 && y < 16) expected.SetPixel(x + 8, y + 8, Rgb(8 * x + 2, 8 * y + 2, 100));
+    }
+  EXPECT_EQ(ReDrawResample(doc, {32767, 32767, 0, 0}), Surface(32, 32, Rgb(0, 0, 100)));
+  ApplyResample(doc, {16, 16, 8, 8});
+  EXPECT_EQ(doc.WorkingImage, expected);
+}
+
+// A negative width mirrors; the selection's old place turns transparent.
+TEST(Resample, ASelectionIsMovedMirroredAndScaled) {
+  Document doc = DocOf(Numbered(), {4, 6, 8, 10});
+  EXPECT_EQ(InitialResampleFields(doc), (ResampleFields{4, 4, 4, 6}));
+  ApplyResample(doc, {-8, 4, 27, 20});  // twice as wide: each pixel doubled
+  Surface expected = Numbered();
+  expected.FillRect({4, 6, 8, 10}, kT);
+  for (int y = 20; y < 24; ++y)
+    for (int x = 20; x < 28; ++x) expected.SetPixel(x, y, NumberedColour(4 + (27 - x) / 2, 6 + (y - 20)));
+  EXPECT_EQ(doc.WorkingImage, expected);
 }
 
 }  // namespace
