@@ -5,65 +5,40 @@
 namespace gs {
 namespace {
 
-TEST(Document, StartsAsATransparentUntitledImage) {
+// Clearing uses the transparent colour of the moment; operations act on the
+// arranged selection while there is one, on the whole image otherwise.
+TEST(Document, StartsUntitledInTheTransparentColourAndClearsWithTheCurrentOne) {
   Document doc;
   EXPECT_EQ(doc.WorkingImage, Surface(32, 32, 0xE0E0E0));
-  EXPECT_EQ(doc.TransparentColor, 0xE0E0E0u);
-  EXPECT_TRUE(doc.CurrentFile.empty());
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_FALSE(doc.UndoAvailable());
+  EXPECT_TRUE(doc.TransparentColor == 0xE0E0E0 && doc.CurrentFile.empty() && !doc.Modified && !doc.UndoAvailable());
+  doc.TransparentColor = Rgb(1, 2, 3);
+  doc.ClearToTransparent({30, 30, 40, 40});
+  EXPECT_EQ(doc.WorkingImage.Copy({29, 30, 31, 31}).Pixels(), (std::vector<Colour>{0xE0E0E0, Rgb(1, 2, 3)}));
+  doc.Selection = {5, 7, 2, 3};
+  doc.SelectionActive = true;
+  doc.ArrangeMask();
+  EXPECT_EQ(doc.OperationRect(), (Rect{2, 3, 5, 7}));
+  doc.DestroyMask();
   EXPECT_EQ(doc.OperationRect(), (Rect{0, 0, 32, 32}));
 }
 
-TEST(Document, ClearingUsesTheTransparentColourOfTheMoment) {
-  Document doc;
-  doc.TransparentColor = Rgb(1, 2, 3);
-  doc.ClearToTransparent({30, 30, 40, 40});
-  EXPECT_EQ(doc.WorkingImage.GetPixel(31, 31), Rgb(1, 2, 3));
-  EXPECT_EQ(doc.WorkingImage.GetPixel(29, 29), 0xE0E0E0u);
-}
-
-TEST(Undo, RestoresTheStateBeforeTheLastChangeOnlyOnce) {
+TEST(Document, UndoRestoresTheStateBeforeTheLastChangeOnlyOnce) {
   Document doc;
   std::vector<bool> told;
   doc.UndoAvailabilityChanged = [&](bool on) { told.push_back(on); };
   EXPECT_FALSE(doc.RestoreBackup());  // nothing to undo at start
-
   doc.CreateBackup();
   doc.WorkingImage.SetPixel(1, 1, Rgb(255, 0, 0));
   const Surface afterFirst = doc.WorkingImage;
   doc.CreateBackup();
   doc.WorkingImage.SetPixel(2, 2, Rgb(0, 255, 0));
   doc.Modified = true;
-
   EXPECT_TRUE(doc.RestoreBackup());
   EXPECT_EQ(doc.WorkingImage, afterFirst);
   EXPECT_TRUE(doc.Modified);  // undo never touches the unsaved flag
-  EXPECT_FALSE(doc.UndoAvailable());
   EXPECT_FALSE(doc.RestoreBackup());
   EXPECT_EQ(doc.WorkingImage, afterFirst);
   EXPECT_EQ(told, (std::vector<bool>{true, false}));
-}
-
-TEST(Undo, ASnapshotWithoutAChangeRestoresTheSamePixels) {
-  Document doc;
-  doc.WorkingImage.SetPixel(3, 4, Rgb(9, 9, 9));
-  const Surface before = doc.WorkingImage;
-  doc.CreateBackup();
-  EXPECT_TRUE(doc.RestoreBackup());
-  EXPECT_EQ(doc.WorkingImage, before);
-}
-
-TEST(Selection, ArrangeAndDestroy) {
-  Document doc;
-  doc.Selection = {5, 7, 2, 3};
-  doc.SelectionActive = true;
-  doc.ArrangeMask();
-  EXPECT_EQ(doc.Selection, (Rect{2, 3, 5, 7}));
-  EXPECT_EQ(doc.OperationRect(), (Rect{2, 3, 5, 7}));
-  doc.DestroyMask();
-  EXPECT_FALSE(doc.SelectionActive);
-  EXPECT_EQ(doc.Selection, Rect{});
 }
 
 }  // namespace

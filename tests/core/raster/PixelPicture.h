@@ -25,6 +25,14 @@ inline std::string PictureAt(const Surface& s, int x, int y, int w, int h) {
   return out;
 }
 
+inline Surface FromPicture(const std::string& picture) {  // two rows or more
+  const int w = static_cast<int>(picture.find('/')), h = static_cast<int>(picture.size() + 1) / (w + 1);
+  Surface s(w, h, kPaper);
+  for (int i = 0; i < static_cast<int>(picture.size()); ++i)
+    if (picture[i] != '.') s.SetPixel(i % (w + 1), i / (w + 1), picture[i] == 'O' ? kInk : kFill);
+  return s;
+}
+
 // A drawing on a 24 × 24 sheet of paper that must show `picture` at (x, y) and
 // nothing anywhere else.
 struct PictureCase {
@@ -35,8 +43,7 @@ struct PictureCase {
 inline void PrintTo(const PictureCase& c, std::ostream* os) { *os << '"' << c.picture << '"'; }
 
 inline void ExpectPicture(const PictureCase& c) {
-  const auto slash = c.picture.find('/');
-  const int w = static_cast<int>(slash == std::string::npos ? c.picture.size() : slash);
+  const int w = static_cast<int>(std::min(c.picture.find('/'), c.picture.size()));
   const int h = static_cast<int>(c.picture.size() + 1) / (w + 1);
   Surface s(24, 24, kPaper);
   c.draw(s);
