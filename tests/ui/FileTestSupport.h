@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -26,8 +27,7 @@ inline QByteArray ReadAll(const QString& path) {
 
 inline void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-  f.write(bytes);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()) << path.toStdString();
 }
 
 inline unsigned U16At(const QByteArray& b, int offset) {
@@ -48,21 +48,26 @@ T* Child(QWidget& parent, const char* name) {
 }
 
 // Answers the save options dialog: picks a depth (0, 1, 2) unless -1, types
-// the hotspot when given, and presses OK.
-inline std::function<int(QDialog&)> SaveOptions(int depthIndex = -1, QString hotX = {}, QString hotY = {}) {
+// the hotspot when given, and presses OK (or `button`).
+inline std::function<int(QDialog&)> SaveOptions(int depthIndex = -1, QString hotX = {}, QString hotY = {},
+                                                const char* button = "cmdOK") {
   return [=](QDialog& d) {
     if (depthIndex >= 0) Pick(Child<QComboBox>(d, "cmbSaveAs"), depthIndex);
     if (!hotX.isNull()) Child<QLineEdit>(d, "txtHotX")->setText(hotX);
     if (!hotY.isNull()) Child<QLineEdit>(d, "txtHotY")->setText(hotY);
-    QTest::mouseClick(Child<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton);
     return d.result();
   };
 }
 
-inline std::function<int(QDialog&)> CancelSaveOptions() {
-  return [](QDialog& d) {
-    QTest::mouseClick(Child<QPushButton>(d, "cmdCancel"), Qt::LeftButton);
-    return d.result();
+inline std::function<int(QDialog&)> CancelSaveOptions() { return SaveOptions(-1, {}, {}, "cmdCancel"); }
+
+// The options dialog's answer after `look` has checked it.
+inline std::function<int(QDialog&)> Checked(std::function<void(QDialog&)> look,
+                                            std::function<int(QDialog&)> answer = SaveOptions()) {
+  return [=](QDialog& d) {
+    look(d);
+    return answer(d);
   };
 }
 
@@ -78,23 +83,25 @@ class FileWindowTest : public ::testing::Test {
   void TearDown() override {
     window.reset();
     ClearRecentSettings();
-    EXPECT_TRUE(prompter.answers.empty()) << "unused answers";
-    EXPECT_TRUE(prompter.dialogs.empty()) << "unused dialog scripts";
-    EXPECT_TRUE(prompter.saveNames.empty()) << "unused save names";
-    EXPECT_TRUE(prompter.openNames.empty()) << "unused open names";
+    EXPECT_TRUE(prompter.answers.empty() && prompter.dialogs.empty() && prompter.saveNames.empty() &&
+                prompter.openNames.empty())
+        << "a scripted answer was not asked for";
   }
 
-  static void ClearRecentSettings() {
-    QSettings settings(QStringLiteral("GlyphSmith"), QStringLiteral("GlyphSmith"));
-    settings.remove(QStringLiteral("Recent Files"));
-  }
-
+  static void ClearRecentSettings() { QSettings("GlyphSmith", "GlyphSmith").remove("Recent Files"); }
   std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile = {}) {
     return std::make_unique<MainWindow>(&prompter, startupFile);
   }
 
   QString Path(const QString& name) const { return dir.filePath(name); }
   Document& Doc() { return window->Doc(); }
+  void Trigger(const char* action) { window->Action(QString::fromLatin1(action))->trigger(); }
+  // A File menu command answered by a save-file name and the options dialog.
+  void SaveThrough(const char* action, const QString& path, std::function<int(QDialog&)> options = SaveOptions()) {
+    prompter.saveNames.push_back(path);
+    prompter.dialogs.push_back(std::move(options));
+    Trigger(action);
+  }
 
   // A picture with several colours and a transparent corner.
   void PaintSample() {
