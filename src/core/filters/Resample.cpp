@@ -1,16 +1,9 @@
 #include "filters/Resample.h"
 
+#include "filters/ColourOperations.h"
 #include "raster/Stretch.h"
 
 namespace gs {
-namespace {
-
-Rect SourceRect(const Document& doc) {
-  const Rect bounds = doc.WorkingImage.Bounds();
-  return doc.SelectionActive ? doc.Selection.Intersected(bounds) : bounds;
-}
-
-}  // namespace
 
 ResampleFields InitialResampleFields(const Document& doc) {
   if (!doc.SelectionActive) return {};
@@ -20,7 +13,7 @@ ResampleFields InitialResampleFields(const Document& doc) {
 
 Surface ReDrawResample(const Document& doc, const ResampleFields& fields) {
   Surface canvas(kImageSize, kImageSize, doc.TransparentColor);
-  const Rect source = SourceRect(doc);
+  const Rect source = ClippedOperationRect(doc);
   if (doc.SelectionActive) {
     canvas = doc.WorkingImage;
     canvas.FillRect(doc.Selection, doc.TransparentColor);
