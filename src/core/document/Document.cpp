@@ -1,7 +1,5 @@
 #include "document/Document.h"
 
-#include <utility>
-
 namespace gs {
 
 Document::Document() : WorkingImage(kImageSize, kImageSize, kInitialTransparentColour) {}
@@ -17,10 +15,7 @@ void Document::DestroyMask() {
   Selection = {};
 }
 
-void Document::ArrangeMask() {
-  if (Selection.left > Selection.right) std::swap(Selection.left, Selection.right);
-  if (Selection.top > Selection.bottom) std::swap(Selection.top, Selection.bottom);
-}
+void Document::ArrangeMask() { Selection = Selection.Normalised(); }
 
 void Document::CreateBackup() {
   undoImage_ = WorkingImage;

@@ -1,7 +1,6 @@
 #include "document/ViewGeometry.h"
 
 #include <cmath>
-#include <utility>
 
 #include "raster/Stretch.h"
 
@@ -49,12 +48,8 @@ void RenderView(const Document& doc, const ViewGeometry& view, Surface& out) {
   if (out.Width() != view.W || out.Height() != view.H) out = Surface(view.W, view.H);
   StretchBlt(out, 0, 0, view.W, view.H, doc.WorkingImage, 0, 0, kImageSize, kImageSize,
              StretchMode::ColorOnColor);
-  if (doc.SelectionActive && !doc.MovingSelection) {
-    Rect s = doc.Selection;
-    if (s.left > s.right) std::swap(s.left, s.right);
-    if (s.top > s.bottom) std::swap(s.top, s.bottom);
-    DrawInvertingDottedBox(out, view.SelectionViewRect(s));
-  }
+  if (doc.SelectionActive && !doc.MovingSelection)
+    DrawInvertingDottedBox(out, view.SelectionViewRect(doc.Selection.Normalised()));
 }
 
 Surface RenderView(const Document& doc, const ViewGeometry& view) {

@@ -23,6 +23,10 @@ struct Rect {
   constexpr bool Contains(int x, int y) const {
     return x >= left && x < right && y >= top && y < bottom;
   }
+  // The same box with its corners in order, however it was dragged.
+  constexpr Rect Normalised() const {
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  }
   constexpr Rect Intersected(const Rect& o) const {
     return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
             std::min(bottom, o.bottom)};

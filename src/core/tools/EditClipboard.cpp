@@ -7,10 +7,7 @@ namespace gs {
 Rect ClipboardRect(const Document& doc) {
   const Rect whole{0, 0, kImageSize, kImageSize};
   if (!doc.SelectionActive) return whole;
-  const Rect& s = doc.Selection;
-  const Rect ordered{std::min(s.left, s.right), std::min(s.top, s.bottom), std::max(s.left, s.right),
-                     std::max(s.top, s.bottom)};
-  const Rect inside = ordered.Intersected(whole);
+  const Rect inside = doc.Selection.Normalised().Intersected(whole);
   return inside.IsEmpty() ? whole : inside;
 }
 

@@ -1,6 +1,5 @@
 #include "tools/ToolController.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "raster/Blit.h"
@@ -12,10 +11,6 @@ namespace gs {
 namespace {
 
 bool IsShapeTool(int tool) { return tool >= ToolLine && tool <= ToolRoundedRectangle; }
-
-Rect Ordered(Point a, Point b) {
-  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
-}
 
 bool InsideImage(Point p) { return p.x >= 0 && p.y >= 0 && p.x < kImageSize && p.y < kImageSize; }
 
@@ -192,8 +187,7 @@ void ToolController::FreeHand(Point p, Colour c) {
 Rect ToolController::SelectionOnView() const {
   const Document& doc = state_.Doc;
   if (!doc.SelectionActive) return {};
-  return view_.SelectionViewRect(Ordered({doc.Selection.left, doc.Selection.top},
-                                         {doc.Selection.right, doc.Selection.bottom}));
+  return view_.SelectionViewRect(doc.Selection.Normalised());
 }
 
 // The far corner of a box dragged from the anchor: the cursor's pixel is
@@ -278,7 +272,8 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   if (options.CurrentTool == ToolRoundedRectangle) style = options.RoundRectFill;
   const Pen pen = style == 0 ? Pen::Solid(c) : style == 1 ? Pen::Solid(state_.ForeColour) : Pen::Null();
   const Brush brush = style == 0 ? Brush::Hollow() : Brush::Solid(state_.BackColour);
-  const Rect box = Ordered(anchor_, BoxEnd(p));
+  const Point end = BoxEnd(p);
+  const Rect box = Rect{anchor_.x, anchor_.y, end.x, end.y}.Normalised();
   switch (options.CurrentTool) {
     case ToolRectangle: DrawRectangle(image, box, pen, brush); break;
     case ToolCircle: DrawEllipse(image, box, pen, brush); break;
