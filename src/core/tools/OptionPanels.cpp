@@ -43,11 +43,12 @@ int Band(double v, int size, int parts) {
   return std::clamp(band, 0, parts - 1);
 }
 
-std::uint8_t* FillOptionOf(ToolOptions& options) {
-  switch (options.CurrentTool) {
-    case ToolRectangle: return &options.RectangleFill;
-    case ToolCircle: return &options.CircleFill;
-    case ToolRoundedRectangle: return &options.RoundRectFill;
+// The option byte that holds a box shape's fill style; none for other tools.
+std::uint8_t ToolOptions::*FillOptionOf(int tool) {
+  switch (tool) {
+    case ToolRectangle: return &ToolOptions::RectangleFill;
+    case ToolCircle: return &ToolOptions::CircleFill;
+    case ToolRoundedRectangle: return &ToolOptions::RoundRectFill;
     default: return nullptr;
   }
 }
@@ -75,7 +76,7 @@ bool PressOptionPanel(OptionPanel panel, MouseButton button, double x, double y,
     case kSprayPanel: options.SpraySize = choice; return true;
     case kLinePanel: options.LineWidth = choice; return true;
     case kFillPanel:
-      if (std::uint8_t* fill = FillOptionOf(options)) *fill = choice;
+      if (auto fill = FillOptionOf(options.CurrentTool)) options.*fill = choice;
       return true;
     default: return false;
   }
@@ -88,8 +89,8 @@ int OptionChoice(OptionPanel panel, const ToolOptions& options) {
     case kSprayPanel: return options.SpraySize;
     case kLinePanel: return options.LineWidth;
     case kFillPanel: {
-      const std::uint8_t* fill = FillOptionOf(const_cast<ToolOptions&>(options));
-      return fill ? *fill : 0;
+      const auto fill = FillOptionOf(options.CurrentTool);
+      return fill ? options.*fill : 0;
     }
     default: return 0;
   }

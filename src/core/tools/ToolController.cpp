@@ -1,10 +1,9 @@
 #include "tools/ToolController.h"
 
-#include <cmath>
-
 #include "raster/Blit.h"
 #include "raster/Shapes.h"
 #include "tools/BrushFootprint.h"
+#include "tools/OptionPanels.h"
 
 namespace gs {
 
@@ -267,9 +266,7 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   }
   // Fill styles: outline only; fore-colour outline over a back-colour fill;
   // back-colour fill without outline.
-  int style = options.RectangleFill;
-  if (options.CurrentTool == ToolCircle) style = options.CircleFill;
-  if (options.CurrentTool == ToolRoundedRectangle) style = options.RoundRectFill;
+  const int style = OptionChoice(kFillPanel, options);
   const Pen pen = style == 0 ? Pen::Solid(c) : style == 1 ? Pen::Solid(state_.ForeColour) : Pen::Null();
   const Brush brush = style == 0 ? Brush::Hollow() : Brush::Solid(state_.BackColour);
   const Point end = BoxEnd(p);
