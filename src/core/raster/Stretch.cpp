@@ -8,8 +8,7 @@
 namespace gs {
 namespace {
 
-// One axis of a stretch: for each destination position along the run, the
-// source positions that feed it with their weights (weights sum to 1).
+// A source position and the share of a destination pixel it gives.
 struct Tap {
   int source;
   double weight;
@@ -133,10 +132,14 @@ void StretchBlt(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src
     return;
   }
 
+  // The columns' taps once, not again for every row.
+  std::vector<std::vector<Tap>> columnTaps;
+  columnTaps.reserve(ax.destPos.size());
+  for (size_t kx = 0; kx < ax.destPos.size(); ++kx) columnTaps.push_back(TapsAt(ax, kx));
   for (size_t ky = 0; ky < ay.destPos.size(); ++ky) {
     const std::vector<Tap> tapsY = TapsAt(ay, ky);
     for (size_t kx = 0; kx < ax.destPos.size(); ++kx) {
-      const std::vector<Tap> tapsX = TapsAt(ax, kx);
+      const std::vector<Tap>& tapsX = columnTaps[kx];
       double r = 0, g = 0, b = 0, total = 0;
       for (const Tap& ty : tapsY)
         for (const Tap& tx : tapsX) {
