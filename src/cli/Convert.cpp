@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "CliCommands.h"
+#include "document/Document.h"
 #include "formats/FormatFiles.h"
 
 namespace gs::cli {
@@ -57,7 +58,7 @@ struct ConvertOptions {
   std::optional<int> depth;
   bool adaptive = false;
   std::optional<Point> hotspot;
-  Colour transparent = 0xE0E0E0;
+  Colour transparent = kInitialTransparentColour;  // the editor's own default
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "CliCommands.h"
+#include "document/Document.h"
 #include "formats/FileIo.h"
 #include "formats/IconReader.h"
 
@@ -35,7 +36,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kExitFailed;
   }
   // The entry the editor opens, found the way the editor finds it.
-  const auto opened = ReadIconImage(*bytes, 0xE0E0E0);
+  const auto opened = ReadIconImage(*bytes, kInitialTransparentColour);
   const int chosen = opened ? opened->entryIndex : -1;
 
   const bool cursor = dir->IsCursor();
