@@ -19,6 +19,7 @@
 #include "formats/FormatFiles.h"
 #include "ui/PngDecoder.h"
 #include "ui/Prompter.h"
+#include "ui/SurfaceImage.h"
 
 namespace gs::ui {
 namespace {
@@ -33,8 +34,7 @@ QImage IconPicture(const IconImage& icon) {
     const int maskRow = (s.Height() - 1 - y) * 4;  // the mask runs bottom row first
     for (int x = 0; x < s.Width(); ++x) {
       const bool masked = (icon.mask[maskRow + x / 8] >> (7 - x % 8)) & 1;
-      const Colour c = s.GetPixel(x, y);
-      picture.setPixel(x, y, masked ? 0u : qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+      picture.setPixel(x, y, masked ? 0u : ToQRgb(s.Row(y)[x]));
     }
   }
   return picture;

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include "ui/SurfaceImage.h"
+
 namespace gs::ui {
 
 std::optional<RgbaImage> DecodePngWithQt(std::span<const std::uint8_t> png) {
@@ -15,7 +17,7 @@ std::optional<RgbaImage> DecodePngWithQt(std::span<const std::uint8_t> png) {
   for (int y = 0; y < argb.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
     for (int x = 0; x < argb.width(); ++x)
-      out.pixels.push_back(WithAlpha(Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x])), qAlpha(row[x])));
+      out.pixels.push_back(WithAlpha(FromQRgb(row[x]), qAlpha(row[x])));
   }
   return out;
 }

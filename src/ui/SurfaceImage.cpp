@@ -8,10 +8,7 @@ void ToQImage(const Surface& s, QImage& image) {
   for (int y = 0; y < s.Height(); ++y) {
     const Colour* src = s.Row(y);
     auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < s.Width(); ++x) {
-      const Colour c = src[x];
-      dst[x] = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    }
+    for (int x = 0; x < s.Width(); ++x) dst[x] = ToQRgb(src[x]);
   }
 }
 
@@ -26,7 +23,7 @@ Surface FromQImage(const QImage& image) {
   Surface s(rgb.width(), rgb.height());
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    for (int x = 0; x < rgb.width(); ++x) s.Row(y)[x] = Rgb(qRed(src[x]), qGreen(src[x]), qBlue(src[x]));
+    for (int x = 0; x < rgb.width(); ++x) s.Row(y)[x] = FromQRgb(src[x]);
   }
   return s;
 }

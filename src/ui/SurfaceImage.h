@@ -8,8 +8,12 @@
 
 namespace gs::ui {
 
-inline QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-inline Colour FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
+// QRgb is 0xAARRGGBB: red and blue swap places; the alpha is opaque one way
+// and dropped the other.
+inline QRgb ToQRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline Colour FromQRgb(QRgb c) { return Rgb(qRed(c), qGreen(c), qBlue(c)); }
+inline QColor ToQColor(Colour c) { return QColor(ToQRgb(c)); }
+inline Colour FromQColor(const QColor& c) { return FromQRgb(c.rgb()); }
 
 // An opaque RGB32 image of the surface.
 QImage ToQImage(const Surface& s);
