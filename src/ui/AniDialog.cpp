@@ -1,7 +1,6 @@
 #include "ui/AniDialog.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,14 +16,13 @@
 
 #include "formats/FieldValues.h"
 #include "formats/FormatFiles.h"
+#include "ui/NativePath.h"
 #include "ui/PngDecoder.h"
 #include "ui/Prompter.h"
 #include "ui/SurfaceImage.h"
 
 namespace gs::ui {
 namespace {
-
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // The icon with its masked pixels see-through.
 QImage IconPicture(const IconImage& icon) {
@@ -162,7 +160,7 @@ void AniDialog::PreviewFile() {
   const QString path = SelectedFile();
   if (path.isEmpty()) return;
   // A file that cannot be read leaves the preview as it was.
-  const auto icon = ReadIconFile(Native(path), transparent_, DecodePngWithQt);
+  const auto icon = ReadIconFile(ToNative(path), transparent_, DecodePngWithQt);
   if (icon) preview_->setPixmap(QPixmap::fromImage(IconPicture(*icon)));
 }
 
@@ -201,18 +199,18 @@ void AniDialog::Create() {
   if (target.isEmpty()) return;
 
   std::vector<std::string> paths;
-  for (const QString& frame : Frames()) paths.push_back(Native(frame));
+  for (const QString& frame : Frames()) paths.push_back(ToNative(frame));
   // Every frame is read before the target is touched, so a frame that has gone
   // leaves any existing file of that name as it was.
   const auto frames = ReadAnimationFrames(paths);
   if (!frames) {
-    prompter_.ShowMessage(this, Prompter::Icon::Critical, QFile::decodeName(QByteArray::fromStdString(frames.Reason())));
+    prompter_.ShowMessage(this, Prompter::Icon::Critical, FromNative(frames.Reason()));
     return;
   }
-  const auto written = WriteAnimatedCursorFile(Native(target), *frames, *interval);
+  const auto written = WriteAnimatedCursorFile(ToNative(target), *frames, *interval);
   if (!written)
     prompter_.ShowMessage(this, Prompter::Icon::Critical,
-                          QFile::decodeName(QByteArray::fromStdString(FileMessage(Native(target), written.Reason()))));
+                          FromNative(FileMessage(ToNative(target), written.Reason())));
 }
 
 }  // namespace gs::ui

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -11,6 +10,7 @@
 #include "ui/AniDialog.h"
 #include "ui/Areas.h"
 #include "ui/MainWindow.h"
+#include "ui/NativePath.h"
 #include "ui/PngDecoder.h"
 #include "ui/RecentFiles.h"
 #include "ui/SurfaceView.h"
@@ -18,12 +18,9 @@
 namespace gs::ui {
 namespace {
 
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString FromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 // Paths are kept absolute, so the recent list and CurrentFile stay valid
 // whatever the current folder is.
-QString Absolute(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+QString Absolute(const QString& path) { return FromNative(AbsolutePath(ToNative(path))); }
 
 QString Caption(const QString& path) { return path + QStringLiteral(" - ") + kAppTitle; }
 
@@ -102,7 +99,7 @@ bool FileCommands::AskSaveChanges() {
     return SaveChangesAnswer::Cancel;
   };
   steps.askSavePath = [this] {
-    return Native(ShowSaveDialog({kPromptTarget.filter}, kPromptTarget.title, kPromptTarget.extension));
+    return ToNative(ShowSaveDialog({kPromptTarget.filter}, kPromptTarget.title, kPromptTarget.extension));
   };
   steps.saveIcon = [this](const std::string& path) { return SaveIcon(FromNative(path)); };
   steps.addRecentFile = [this](const std::string& path) { AddRecentFile(FromNative(path)); };
@@ -111,7 +108,7 @@ bool FileCommands::AskSaveChanges() {
 
 bool FileCommands::OpenIconFile(const QString& path) {
   const QString absolute = Absolute(path);
-  const auto opened = OpenIconIntoDocument(window_.Doc(), Native(absolute), DecodePngWithQt);
+  const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute), DecodePngWithQt);
   if (!opened) {
     ReportFailure(absolute, opened.Reason(), true);
     return false;
@@ -119,7 +116,7 @@ bool FileCommands::OpenIconFile(const QString& path) {
   window_.setWindowTitle(Caption(absolute));
   window_.RePaint();
   AddRecentFile(absolute);
-  cursorFile_ = opened->isCursor ? Native(absolute) : std::string();
+  cursorFile_ = opened->isCursor ? ToNative(absolute) : std::string();
   cursorHotspot_ = opened->hotspot;
   return true;
 }
@@ -165,13 +162,13 @@ void FileCommands::Export(SaveDialog::Kind kind) {
     BusyPointer busy;
     switch (kind) {
       case SaveDialog::Kind::Cursor:
-        written = SaveDocumentAsCursor(window_.Doc(), Native(path), options.SaveDepth(), options.Mode(),
+        written = SaveDocumentAsCursor(window_.Doc(), ToNative(path), options.SaveDepth(), options.Mode(),
                                        options.CursorHot());
         break;
       case SaveDialog::Kind::Bitmap:
-        written = ExportDocumentAsBitmap(window_.Doc(), Native(path), options.SaveDepth());
+        written = ExportDocumentAsBitmap(window_.Doc(), ToNative(path), options.SaveDepth());
         break;
-      case SaveDialog::Kind::Pcx: written = ExportDocumentAsPcx(window_.Doc(), Native(path), options.SaveDepth()); break;
+      case SaveDialog::Kind::Pcx: written = ExportDocumentAsPcx(window_.Doc(), ToNative(path), options.SaveDepth()); break;
       case SaveDialog::Kind::Icon: return;
     }
   }
@@ -180,7 +177,7 @@ void FileCommands::Export(SaveDialog::Kind kind) {
 
 SaveAttempt FileCommands::SaveIcon(const QString& path) {
   const QString absolute = Absolute(path);
-  const std::string target = Native(absolute);
+  const std::string target = ToNative(absolute);
   // Saving a cursor back to its own file must not turn it into an icon and
   // drop its hotspot.
   const bool asCursor = !cursorFile_.empty() && target == cursorFile_;
@@ -266,13 +263,13 @@ QString FileCommands::ShowSaveDialog(const QStringList& filters, const QString& 
 }
 
 void FileCommands::AddRecentFile(const QString& path) {
-  recent_.AddRecentFile(Native(Absolute(path)));
+  recent_.AddRecentFile(ToNative(Absolute(path)));
   RefreshRecentMenu();
 }
 
 void FileCommands::ReportFailure(const QString& path, const std::string& reason, bool reading) {
   window_.Prompt().ShowMessage(&window_, reading ? Prompter::Icon::Exclamation : Prompter::Icon::Critical,
-                               FromNative(FileMessage(Native(path), reason)));
+                               FromNative(FileMessage(ToNative(path), reason)));
 }
 
 void InstallFileCommands(MainWindow& window) { new FileCommands(window); }

@@ -1,7 +1,8 @@
 #include "ui/RecentFiles.h"
 
-#include <QFile>
 #include <QSettings>
+
+#include "ui/NativePath.h"
 
 namespace gs::ui {
 namespace {
@@ -17,7 +18,7 @@ RecentFileList LoadRecentFiles() {
   for (int k = 1; k <= kRecentFileCount; ++k) {
     const QVariant value = settings.value(Key(k));
     // Only text counts; anything else someone put there reads as an empty slot.
-    if (value.typeId() == QMetaType::QString) entries[k - 1] = QFile::encodeName(value.toString()).toStdString();
+    if (value.typeId() == QMetaType::QString) entries[k - 1] = ToNative(value.toString());
   }
   return RecentFileList(std::move(entries));
 }
@@ -26,7 +27,7 @@ void SaveRecentFiles(const RecentFileList& list) {
   QSettings settings(QStringLiteral("GlyphSmith"), QStringLiteral("GlyphSmith"));
   settings.beginGroup(QStringLiteral("Recent Files"));
   for (int k = 1; k <= kRecentFileCount; ++k)
-    settings.setValue(Key(k), QFile::decodeName(QByteArray::fromStdString(list.Entry(k))));
+    settings.setValue(Key(k), FromNative(list.Entry(k)));
 }
 
 }  // namespace gs::ui
