@@ -420,7 +420,7 @@ void ColorPaletteDialog::ApplyZ(int value) {
 void ColorPaletteDialog::UpdateCube() {
   if (!square_.Update(axisOrder_, static_cast<std::int16_t>(axisZ_))) return;
   pctCube_->HideMarker();
-  pctCube_->SetPicture(square_.Picture());
+  pctCube_->setSurface(square_.Picture());
 }
 
 void ColorPaletteDialog::ShowColorInCube() {

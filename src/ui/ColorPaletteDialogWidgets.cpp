@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/SurfaceImage.h"
-
 namespace gs::ui {
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -67,8 +65,7 @@ QPixmap MarkerPicture() {
 
 }  // namespace
 
-ColourSquareView::ColourSquareView(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
+ColourSquareView::ColourSquareView(QWidget* parent) : SurfaceView(parent) {
   setCursor(CrossHairCursor());
   marker_ = new QLabel(this);
   marker_->setObjectName(QStringLiteral("imgSelColor"));
@@ -79,34 +76,11 @@ ColourSquareView::ColourSquareView(QWidget* parent) : QWidget(parent) {
   marker_->hide();
 }
 
-void ColourSquareView::SetPicture(const Surface& picture) {
-  ToQImage(picture, image_);
-  update();
-}
-
 void ColourSquareView::ShowMarkerAt(QPoint p) {
   marker_->move(p.x() - kMarkerAim, p.y() - kMarkerAim);
   marker_->show();
 }
 
 void ColourSquareView::HideMarker() { marker_->hide(); }
-
-void ColourSquareView::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
-  painter.drawImage(0, 0, image_);
-}
-
-void ColourSquareView::mousePressEvent(QMouseEvent* event) {
-  emit pressed(event->position().toPoint(), event->button());
-}
-
-void ColourSquareView::mouseMoveEvent(QMouseEvent* event) {
-  if (event->buttons() & Qt::LeftButton) emit dragged(event->position().toPoint());
-}
-
-void ColourSquareView::mouseReleaseEvent(QMouseEvent* event) {
-  emit released(event->position().toPoint(), event->button());
-}
 
 }  // namespace gs::ui

@@ -1,14 +1,12 @@
 #pragma once
 // Small widgets of the colour palette dialog: a label that reports clicks
-// ("<<< Set Color ", "Refresh") and the colour square `pctCube`, which shows
-// the core's painted square, carries the marker `imgSelColor` and reports the
-// mouse in its own pixels.
+// ("<<< Set Color ", "Refresh") and the colour square `pctCube`, a surface
+// view of the core's painted square that carries the marker `imgSelColor`.
 
 #include <QImage>
 #include <QLabel>
-#include <QWidget>
 
-#include "raster/Surface.h"
+#include "ui/SurfaceView.h"
 
 namespace gs::ui {
 
@@ -28,7 +26,7 @@ class ClickableLabel : public QLabel {
   bool pressed_ = false;
 };
 
-class ColourSquareView : public QWidget {
+class ColourSquareView : public SurfaceView {
   Q_OBJECT
  public:
   // The marker's point of aim inside its 32 × 32 picture.
@@ -37,27 +35,14 @@ class ColourSquareView : public QWidget {
 
   explicit ColourSquareView(QWidget* parent);
 
-  void SetPicture(const Surface& picture);
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const { return image(); }
 
   QLabel* Marker() const { return marker_; }
   // Shows the marker aimed at the pixel p.
   void ShowMarkerAt(QPoint p);
   void HideMarker();
 
- signals:
-  void pressed(QPoint p, Qt::MouseButton button);
-  void dragged(QPoint p);  // moves with the left button held
-  void released(QPoint p, Qt::MouseButton button);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
  private:
-  QImage image_;
   QLabel* marker_ = nullptr;
 };
 

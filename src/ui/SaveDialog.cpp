@@ -7,42 +7,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
 #include "formats/FieldValues.h"
 #include "raster/Depth.h"
 #include "ui/Prompter.h"
-#include "ui/SurfaceImage.h"
+#include "ui/SurfaceView.h"
 
 namespace gs::ui {
 namespace {
 
 constexpr int kDepths[] = {1, 4, 8};
-
-// The preview box: paints what it is given and reports presses, and moves
-// with the left button held, in its own pixels.
-class PreviewBox : public QWidget {
- public:
-  PreviewBox(std::function<QImage()> picture, std::function<void(QPoint)> pointed, QWidget* parent)
-      : QWidget(parent), picture_(std::move(picture)), pointed_(std::move(pointed)) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), palette().window());
-    p.drawImage(0, 0, picture_());
-  }
-  void mousePressEvent(QMouseEvent* e) override { pointed_(e->position().toPoint()); }
-  void mouseMoveEvent(QMouseEvent* e) override {
-    if (e->buttons() & Qt::LeftButton) pointed_(e->position().toPoint());
-  }
-
- private:
-  std::function<QImage()> picture_;
-  std::function<void(QPoint)> pointed_;
-};
 
 }  // namespace
 
@@ -62,7 +37,7 @@ SaveDialog::SaveDialog(std::function<const Surface&()> image, QSize previewSize,
   previewFrame->setFrameShape(QFrame::Box);
   auto* previewLayout = new QHBoxLayout(previewFrame);
   previewLayout->setContentsMargins(1, 1, 1, 1);
-  preview_ = new PreviewBox([this] { return PreviewImage(); }, [this](QPoint p) { PointAt(p); }, previewFrame);
+  preview_ = new SurfaceView(previewFrame);
   preview_->setObjectName(QStringLiteral("picPrev"));
   preview_->setFixedSize(previewSize);
   preview_->setCursor(Qt::CrossCursor);
@@ -114,6 +89,9 @@ SaveDialog::SaveDialog(std::function<const Surface&()> image, QSize previewSize,
   grid->addLayout(buttons, 3, 0, 1, 3);
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
+  // Pressing with any button, or dragging with the left one, points the hotspot.
+  connect(preview_, &SurfaceView::pressed, this, [this](QPoint p) { PointAt(p); });
+  connect(preview_, &SurfaceView::dragged, this, &SaveDialog::PointAt);
   connect(saveAs_, &QComboBox::activated, this, &SaveDialog::DepthPicked);
   connect(optimize_, &QComboBox::activated, this, &SaveDialog::QualityChanged);
   connect(optimize_, &QComboBox::editTextChanged, this, &SaveDialog::QualityChanged);
@@ -135,16 +113,18 @@ void SaveDialog::Prepare(Kind kind) {
   hotspotFrame_->setVisible(kind == Kind::Cursor);
   UpdateQualityEnabled();
   saveDialogResult_ = 0;
-  preview_->update();
+  ShowPreview();  // the document may have changed since the last showing
 }
 
 PaletteMode SaveDialog::Mode() const {
   return saveDialogResult_ == kAdaptive ? PaletteMode::Adaptive : PaletteMode::Standard;
 }
 
-QImage SaveDialog::PreviewImage() const {
+QImage SaveDialog::PreviewImage() const { return preview_->image(); }
+
+void SaveDialog::ShowPreview() {
   // Always the standard conversion, even when the adaptive palette will be used.
-  return ToQImage(ExpandDib(GetBitsAtDepth(image_(), saveDepth_)));
+  preview_->setSurface(ExpandDib(GetBitsAtDepth(image_(), saveDepth_)));
 }
 
 void SaveDialog::DepthPicked(int index) {
@@ -152,7 +132,7 @@ void SaveDialog::DepthPicked(int index) {
   saveDepth_ = kDepths[index];
   UpdateQualityEnabled();
   saveDialogResult_ = index;
-  preview_->update();
+  ShowPreview();
 }
 
 void SaveDialog::QualityChanged() {

@@ -20,6 +20,7 @@ class QPushButton;
 namespace gs::ui {
 
 class Prompter;
+class SurfaceView;
 
 class SaveDialog : public QDialog {
   Q_OBJECT
@@ -28,8 +29,9 @@ class SaveDialog : public QDialog {
   static constexpr int kCancelled = 255;
   static constexpr int kAdaptive = 2;
 
-  // `image` is read at every paint of the preview, so the preview always shows
-  // the document as it is now. The preview takes `previewSize`.
+  // `image` is read whenever the preview is drawn: at each showing and each
+  // change of depth, so the preview shows the document as it is then. The
+  // preview takes `previewSize`.
   SaveDialog(std::function<const Surface&()> image, QSize previewSize, Prompter& prompter, QWidget* parent);
 
   // Before each showing: caption, hotspot frame, quality list, and
@@ -59,6 +61,7 @@ class SaveDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void ShowPreview();
   void DepthPicked(int index);
   void QualityChanged();
   void UpdateQualityEnabled();
@@ -69,7 +72,7 @@ class SaveDialog : public QDialog {
   Prompter& prompter_;
   QComboBox* saveAs_ = nullptr;
   QComboBox* optimize_ = nullptr;
-  QWidget* preview_ = nullptr;
+  SurfaceView* preview_ = nullptr;
   QGroupBox* hotspotFrame_ = nullptr;
   QLineEdit* hotX_ = nullptr;
   QLineEdit* hotY_ = nullptr;

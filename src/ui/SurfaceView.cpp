@@ -1,5 +1,6 @@
 #include "ui/SurfaceView.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/SurfaceImage.h"
@@ -17,6 +18,16 @@ void SurfaceView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   painter.drawImage(0, 0, image_);
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent* event) { emit pressed(event->position().toPoint(), event->button()); }
+
+void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) emit dragged(event->position().toPoint());
+}
+
+void SurfaceView::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(event->position().toPoint(), event->button());
 }
 
 }  // namespace gs::ui
