@@ -255,21 +255,27 @@ void ColorPaletteDialog::WriteHslBoxes() {
   for (int i : {kHue, kSat, kLum}) WriteBox(channels_[i].box, QString::number(Value(i)));
 }
 
-void ColorPaletteDialog::SyncFromRGB(bool noText) {
-  if (updating_) return;
-  pctCube_->HideMarker();
-  updating_ = true;
+void ColorPaletteDialog::WriteColourBoxes(Colour c) {
+  WriteBox(txtColor_, Text(ColourDecimalText(c)));
+  WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(c))));
+}
+
+void ColorPaletteDialog::ShowRgbValues(bool noText) {
   const int r = Value(kRed), g = Value(kGreen), b = Value(kBlue);
   channels_[kRed].swatch->setColour(Rgb(r, 0, 0));
   channels_[kGreen].swatch->setColour(Rgb(0, g, 0));
   channels_[kBlue].swatch->setColour(Rgb(0, 0, b));
   if (!noText) WriteRgbBoxes();
   pctColor_->setColour(Rgb(r, g, b));
-  if (!noText) {
-    WriteBox(txtColor_, Text(ColourDecimalText(DialogColour())));
-    WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(DialogColour()))));
-  }
-  const HSLTriple hsl = RGBToHSL(r, g, b);
+  if (!noText) WriteColourBoxes(DialogColour());
+}
+
+void ColorPaletteDialog::SyncFromRGB(bool noText) {
+  if (updating_) return;
+  pctCube_->HideMarker();
+  updating_ = true;
+  ShowRgbValues(noText);
+  const HSLTriple hsl = RGBToHSL(Value(kRed), Value(kGreen), Value(kBlue));
   channels_[kHue].slider->setValue(hsl.Hue);
   channels_[kSat].slider->setValue(hsl.Saturation);
   channels_[kLum].slider->setValue(hsl.Luminance);
@@ -296,16 +302,7 @@ void ColorPaletteDialog::SyncFromHSL(bool noText) {
   channels_[kRed].slider->setValue(rgb.Red);
   channels_[kGreen].slider->setValue(rgb.Green);
   channels_[kBlue].slider->setValue(rgb.Blue);
-  const int r = Value(kRed), g = Value(kGreen), b = Value(kBlue);
-  channels_[kRed].swatch->setColour(Rgb(r, 0, 0));
-  channels_[kGreen].swatch->setColour(Rgb(0, g, 0));
-  channels_[kBlue].swatch->setColour(Rgb(0, 0, b));
-  if (!noText) WriteRgbBoxes();
-  pctColor_->setColour(Rgb(r, g, b));
-  if (!noText) {
-    WriteBox(txtColor_, Text(ColourDecimalText(DialogColour())));
-    WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(DialogColour()))));
-  }
+  ShowRgbValues(noText);
   updating_ = false;
 }
 
@@ -367,8 +364,7 @@ void ColorPaletteDialog::ApplyTextEntry(const QString& source) {
                                           static_cast<std::int16_t>(Value(kSat)),
                                           static_cast<std::int16_t>(Value(kLum)))
                              : Rgb(Value(kRed), Value(kGreen), Value(kBlue));
-    txtColor_->setText(Text(ColourDecimalText(c)));
-    txtColorHex_->setText(Text(ColourHexText(static_cast<std::int32_t>(c))));
+    WriteColourBoxes(c);
   }
 
   SetTextColour(txtColor_, kValidText);

@@ -64,9 +64,12 @@ class ColorPaletteDialog : public QDialog {
   void CubeDragged(QPoint p);
   void CubeReleased(QPoint p);
   void WriteCubeColour(QPoint p);
-  void SetHslSwatches(int hueSat, int lumSat);
+  // The red, green and blue swatches and the dialog colour from the sliders,
+  // and unless noText their boxes and the decimal and hexadecimal boxes.
+  void ShowRgbValues(bool noText);
   void WriteRgbBoxes();
   void WriteHslBoxes();
+  void WriteColourBoxes(Colour c);
   QLineEdit* BoxFor(const QString& source) const;
   QScrollBar* SliderFor(char letter) const;
   int Value(int channel) const;
