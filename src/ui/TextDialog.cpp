@@ -57,8 +57,6 @@ TextDialog::TextDialog(MainWindow& window, int offsetX, int offsetY, Colour text
     : QDialog(&window),
       window_(window),
       colour_(textColour & 0xFFFFFF),
-      offsetX_(offsetX),
-      offsetY_(offsetY),
       result_(window.Doc().WorkingImage) {
   setObjectName(QStringLiteral("frmText"));
   setWindowTitle(QStringLiteral(" Font Settings"));
@@ -137,14 +135,7 @@ TextDialog::TextDialog(MainWindow& window, int offsetX, int offsetY, Colour text
   connect(sizes_, &QComboBox::currentTextChanged, this, &TextDialog::RedrawMe);
   for (QCheckBox* box : {bold_, italic_, underline_, strikeOut_})
     connect(box, &QCheckBox::toggled, this, &TextDialog::RedrawMe);
-  connect(offX_, &QLineEdit::textChanged, this, [this] {
-    offsetX_ = FieldNumber(offX_);
-    RedrawMe();
-  });
-  connect(offY_, &QLineEdit::textChanged, this, [this] {
-    offsetY_ = FieldNumber(offY_);
-    RedrawMe();
-  });
+  for (QLineEdit* field : {offX_, offY_}) connect(field, &QLineEdit::textChanged, this, &TextDialog::RedrawMe);
   connect(set, &QPushButton::clicked, this, &TextDialog::Apply);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   RedrawMe();
@@ -164,7 +155,7 @@ void TextDialog::RedrawMe() {
   const std::optional<QFont> font = TextFont(Style());
   if (!font) return;
   sample_->SetSample(*font, colour_);
-  result_ = StampText(window_.Doc().WorkingImage, text_->text(), *font, colour_, offsetX_, offsetY_);
+  result_ = StampText(window_.Doc().WorkingImage, text_->text(), *font, colour_, FieldNumber(offX_), FieldNumber(offY_));
   resultBox_->setSurface(result_);
 }
 

@@ -47,8 +47,6 @@ class TextDialog : public QDialog {
 
   MainWindow& window_;
   Colour colour_;
-  int offsetX_;
-  int offsetY_;
   Surface result_;
   QLineEdit* text_;
   QComboBox* fonts_;
