@@ -52,10 +52,8 @@ void OptionPanelView::paintEvent(QPaintEvent*) {
 
 void OptionPanelView::mousePressEvent(QMouseEvent* event) {
   const QPointF pos = event->position();
-  const MouseButton button = event->button() == Qt::LeftButton    ? kLeftButton
-                             : event->button() == Qt::RightButton ? kRightButton
-                                                                  : kMiddleButton;
-  if (PressOptionPanel(panel_, button, pos.x(), pos.y(), width(), height(), options_)) update();
+  if (PressOptionPanel(panel_, ToMouseButton(event->button()), pos.x(), pos.y(), width(), height(), options_))
+    update();
 }
 
 ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), window_(window) {

@@ -17,19 +17,6 @@ namespace gs::ui {
 
 namespace {
 
-MouseButtons ToButtons(Qt::MouseButtons held) {
-  MouseButtons b = kNoButton;
-  if (held & Qt::LeftButton) b |= kLeftButton;
-  if (held & Qt::RightButton) b |= kRightButton;
-  // Any further button counts as the middle one: it never paints.
-  if (held & ~Qt::MouseButtons(Qt::LeftButton | Qt::RightButton)) b |= kMiddleButton;
-  return b;
-}
-
-MouseButton ToButton(Qt::MouseButton b) {
-  return b == Qt::LeftButton ? kLeftButton : b == Qt::RightButton ? kRightButton : kMiddleButton;
-}
-
 // The pointer pictures: the drawn ones when the resources carry them, plain
 // shapes otherwise. Hot spots sit where each picture points.
 QCursor PointerPicture(int k) {
@@ -44,6 +31,19 @@ QCursor PointerPicture(int k) {
 }
 
 }  // namespace
+
+MouseButtons ToMouseButtons(Qt::MouseButtons held) {
+  MouseButtons b = kNoButton;
+  if (held & Qt::LeftButton) b |= kLeftButton;
+  if (held & Qt::RightButton) b |= kRightButton;
+  // Any further button counts as the middle one: it never paints.
+  if (held & ~Qt::MouseButtons(Qt::LeftButton | Qt::RightButton)) b |= kMiddleButton;
+  return b;
+}
+
+MouseButton ToMouseButton(Qt::MouseButton b) {
+  return b == Qt::LeftButton ? kLeftButton : b == Qt::RightButton ? kRightButton : kMiddleButton;
+}
 
 ToolSession::ToolSession(MainWindow& window)
     : QObject(&window), window_(window), controller_(window.State(), window.View()->Geometry()) {
@@ -87,7 +87,7 @@ void ToolSession::SelectTool(int index) {
 void ToolSession::Press(QMouseEvent* event) {
   controller_.SetView(window_.View()->Geometry());
   const QPointF pos = event->position();
-  if (controller_.Press(ToButtons(event->buttons()), pos.x(), pos.y())) {
+  if (controller_.Press(ToMouseButtons(event->buttons()), pos.x(), pos.y())) {
     window_.RePaint();
     FollowSprayTimer(true);
   }
@@ -96,7 +96,7 @@ void ToolSession::Press(QMouseEvent* event) {
 void ToolSession::Move(QMouseEvent* event) {
   controller_.SetView(window_.View()->Geometry());
   const QPointF pos = event->position();
-  const MoveResult result = controller_.Move(ToButtons(event->buttons()), pos.x(), pos.y());
+  const MoveResult result = controller_.Move(ToMouseButtons(event->buttons()), pos.x(), pos.y());
   if (result == MoveResult::Cancelled) return;
   ShowPointer(pos);
   if (result == MoveResult::ShowStatus) window_.View()->UpdateStatus(pos, event->buttons());
@@ -109,7 +109,7 @@ void ToolSession::Move(QMouseEvent* event) {
 void ToolSession::Release(QMouseEvent* event) {
   controller_.SetView(window_.View()->Geometry());
   const QPointF pos = event->position();
-  if (controller_.Release(ToButton(event->button()), pos.x(), pos.y())) window_.RePaint();
+  if (controller_.Release(ToMouseButton(event->button()), pos.x(), pos.y())) window_.RePaint();
   FollowSprayTimer(false);
 }
 

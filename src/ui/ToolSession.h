@@ -18,6 +18,11 @@ namespace gs::ui {
 
 class MainWindow;
 
+// Qt's buttons as the tools know them: any button but the left and right
+// counts as the middle one, which never paints.
+MouseButtons ToMouseButtons(Qt::MouseButtons held);
+MouseButton ToMouseButton(Qt::MouseButton button);
+
 class ToolSession : public QObject {
   Q_OBJECT
  public:
