@@ -89,10 +89,6 @@ ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), w
     view->hide();
     panels_[k++] = view;
   }
-  // Every panel starts at its first choice, as a left click at its corner picks.
-  for (OptionPanelView* view : panels_)
-    PressOptionPanel(view->Panel(), kLeftButton, 0, 0, view->width(), view->height(), options);
-
   connect(group_, &QButtonGroup::idClicked, &session, &ToolSession::SelectTool);
   connect(&session, &ToolSession::toolSelected, this, [this](int tool) {
     buttons_[tool]->setChecked(true);
