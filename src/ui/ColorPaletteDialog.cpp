@@ -94,7 +94,7 @@ ColorPaletteDialog::ColorPaletteDialog(MainWindow& window) : QDialog(&window), w
 Colour ColorPaletteDialog::DialogColour() const { return pctColor_->colour(); }
 
 void ColorPaletteDialog::Build() {
-  // Positions are the design's twips at 15 twips a pixel.
+  // Positions are the dialog's layout in twips, at 15 twips a pixel.
   setFixedSize(414, 383);
   SetFill(this, kDialogFill, 0);
   QFont f = font();
@@ -182,7 +182,7 @@ void ColorPaletteDialog::Build() {
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(b.geometry);
     button->setAutoDefault(false);
-    // The longest caption has to fit the design's 137-pixel button.
+    // The longest caption has to fit its 137-pixel button.
     QFont small = button->font();
     small.setPixelSize(10);
     button->setFont(small);

@@ -387,10 +387,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   LayoutStrips();
   // The border does not resize the window; maximising does. A size change in
   // the normal state snaps back once the window system has settled.
-  QTimer::singleShot(0, this, &MainWindow::KeepDesignSize);
+  QTimer::singleShot(0, this, &MainWindow::KeepNormalSize);
 }
 
-void MainWindow::KeepDesignSize() {
+void MainWindow::KeepNormalSize() {
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) return;
   if (size() != NormalSize()) resize(NormalSize());
 }

@@ -27,7 +27,7 @@ class EditView;
 class HelpWindow;
 class SurfaceView;
 
-// The design's window layout, in pixels (15 twips to a pixel).
+// The window's fixed layout, in pixels (15 twips to a pixel).
 namespace layout {
 inline constexpr int kClientWidth = 642;
 inline constexpr int kClientHeight = 677;
@@ -70,7 +70,7 @@ class MainWindow : public QMainWindow {
   void SetStatusText(const QString& text);
   QString StatusText() const;
 
-  // The design caption of an untitled document.
+  // The caption of an untitled document.
   static QString UntitledCaption() { return QStringLiteral("  GlyphSmith 5.0"); }
 
   void SetTextToolHandler(std::function<void(int px, int py, Colour c)> handler);
@@ -80,7 +80,7 @@ class MainWindow : public QMainWindow {
   void SetCloseGuard(std::function<bool()> guard);
   QString StartupFile() const { return startupFile_; }
 
-  // The window's size in its normal (not maximised) state: the design's client
+  // The window's size in its normal (not maximised) state: the fixed client
   // area plus the menu bar.
   QSize NormalSize() const;
 
@@ -102,7 +102,7 @@ class MainWindow : public QMainWindow {
                          const QRect& geometry);
   void ShowHelp();
   void ShowAbout();
-  void KeepDesignSize();
+  void KeepNormalSize();
 
   EditorState state_;
   std::unique_ptr<Prompter> ownPrompter_;
