@@ -5,9 +5,9 @@
 
 namespace gs::shapes {
 
-QuarterCurve::QuarterCurve(Coord width, Coord height, bool allowExact)
+QuarterCurve::QuarterCurve(Coord width, Coord height)
     : width_(width), height_(height), rows_(height - height / 2) {
-  if (!allowExact || width > kExactLimit || height > kExactLimit) return;
+  if (width > kExactLimit || height > kExactLimit) return;
 
   // Integer midpoint walk over the quarter from the middle of the right edge
   // (x = a, the lower middle row) towards the middle of the bottom edge. The

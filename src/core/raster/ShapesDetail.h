@@ -41,10 +41,9 @@ class QuarterCurve {
  public:
   static constexpr Coord kExactLimit = Coord{1} << 16;
 
-  QuarterCurve(Coord width, Coord height, bool allowExact = true);
+  QuarterCurve(Coord width, Coord height);
   Coord Rows() const { return rows_; }
   Run At(Coord row) const;
-  bool IsExact() const { return !runs_.empty(); }
 
  private:
   Run Analytic(Coord row) const;
