@@ -56,10 +56,10 @@ void OptionPanelView::mousePressEvent(QMouseEvent* event) {
     update();
 }
 
-ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), window_(window) {
+ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window) {
   setObjectName(QStringLiteral("toolBox"));
-  group_ = new QButtonGroup(this);
-  group_->setExclusive(true);
+  auto* group = new QButtonGroup(this);
+  group->setExclusive(true);
   for (int tool = 0; tool < kToolCount; ++tool) {
     auto* button = new QToolButton(window.ToolsFrame());
     button->setObjectName(QStringLiteral("optTool_%1").arg(tool));
@@ -77,7 +77,7 @@ ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), w
     } else {
       button->setText(QString::fromLatin1(kFallbackLabels[tool]));
     }
-    group_->addButton(button, tool);
+    group->addButton(button, tool);
     buttons_[tool] = button;
   }
 
@@ -89,7 +89,7 @@ ToolBox::ToolBox(MainWindow& window, ToolSession& session) : QObject(&window), w
     view->hide();
     panels_[k++] = view;
   }
-  connect(group_, &QButtonGroup::idClicked, &session, &ToolSession::SelectTool);
+  connect(group, &QButtonGroup::idClicked, &session, &ToolSession::SelectTool);
   connect(&session, &ToolSession::toolSelected, this, [this](int tool) {
     buttons_[tool]->setChecked(true);
     ShowPanelOf(tool);

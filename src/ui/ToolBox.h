@@ -9,7 +9,6 @@
 
 #include "tools/OptionPanels.h"
 
-class QButtonGroup;
 class QToolButton;
 
 namespace gs::ui {
@@ -46,10 +45,8 @@ class ToolBox : public QObject {
  private:
   void ShowPanelOf(int tool);
 
-  MainWindow& window_;
   std::array<QToolButton*, kToolCount> buttons_{};
   std::array<OptionPanelView*, 5> panels_{};
-  QButtonGroup* group_ = nullptr;
 };
 
 }  // namespace gs::ui
