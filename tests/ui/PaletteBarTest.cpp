@@ -1,5 +1,4 @@
-// The palette panel: basic and custom swatches, the indicator and the
-// transparent swatch.
+// The palette panel: basic and custom swatches, indicator, transparent swatch.
 
 #include <QColorDialog>
 
@@ -12,8 +11,11 @@ namespace {
 class PaletteUiTest : public ToolUiTest {
  protected:
   ColourSwatch* Swatch(const QString& name) { return Find<ColourSwatch>(name); }
+  ColourSwatch* Custom(int slot) { return Swatch(QStringLiteral("picColor_%1").arg(slot)); }
   Colour Fore() { return window->State().ForeColour; }
   Colour Back() { return window->State().BackColour; }
+  // The second press of a double click, then its release (else QTest keeps the button held).
+  void DoubleClick(QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); QTest::mouseRelease(w, Qt::LeftButton); }
 };
 
 TEST(PaletteStart, IndicatorIsBlackOverWhiteAndCustomColoursBlack) {
@@ -26,34 +28,30 @@ TEST(PaletteStart, IndicatorIsBlackOverWhiteAndCustomColoursBlack) {
   for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::black));
 }
 
-TEST_F(PaletteUiTest, BasicSwatchesChooseOnButtonDown) {
+// Basic swatches (two columns of ten) choose on button-down, custom ones (the
+// standard table, then extras, in blocks of four down the left column first)
+// on button-up; the middle button chooses nothing.
+TEST_F(PaletteUiTest, SwatchesChooseTheForeColourWithLeftAndTheBackWithRight) {
   QTest::mousePress(Swatch("picCX_5"), Qt::LeftButton);
   EXPECT_EQ(Fore(), 0x00FF0000u);
   EXPECT_EQ(Swatch("picLeftButton")->colour(), 0x00FF0000u);
   QTest::mouseRelease(Swatch("picCX_5"), Qt::LeftButton);
   QTest::mouseClick(Swatch("picCX_19"), Qt::RightButton);
   EXPECT_EQ(Back(), 0x00400040u);
-  QTest::mouseClick(Swatch("picCX_0"), Qt::MiddleButton);
-  EXPECT_EQ(Fore(), 0x00FF0000u);
-  EXPECT_EQ(Back(), 0x00400040u);
-  EXPECT_EQ(Swatch("picCX_10")->x(), Swatch("picCX_19")->x());  // two columns of ten
-  EXPECT_EQ(Swatch("picCX_9")->y(), Swatch("picCX_19")->y());
-}
-
-TEST_F(PaletteUiTest, CustomSwatchesStartFromTheStandardTableAndChooseOnButtonUp) {
   const std::vector<Colour> standard = DefaultColourTable(4);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(Swatch(QStringLiteral("picColor_%1").arg(i))->colour(), standard[i]);
-  EXPECT_EQ(Swatch("picColor_19")->colour(), 0x00CCA50Du);
-  EXPECT_GT(Swatch("picColor_1")->y(), Swatch("picColor_0")->y());  // blocks of four, left column first
-  EXPECT_GT(Swatch("picColor_2")->x(), Swatch("picColor_1")->x());
-  QTest::mousePress(Swatch("picColor_12"), Qt::LeftButton);
-  EXPECT_EQ(Fore(), kRed);
-  QTest::mouseRelease(Swatch("picColor_12"), Qt::LeftButton);
-  EXPECT_EQ(Fore(), standard[12]);
-  QTest::mouseClick(Swatch("picColor_17"), Qt::RightButton);
+  QTest::mousePress(Custom(10), Qt::LeftButton);
+  EXPECT_EQ(Fore(), 0x00FF0000u);
+  QTest::mouseRelease(Custom(10), Qt::LeftButton);
+  EXPECT_EQ(Fore(), standard[10]);
+  QTest::mouseClick(Custom(17), Qt::RightButton);
   EXPECT_EQ(Back(), 0x000080FFu);
-  QTest::mouseClick(Swatch("picColor_3"), Qt::MiddleButton);
-  EXPECT_EQ(Fore(), standard[12]);
+  QTest::mouseClick(Swatch("picCX_0"), Qt::MiddleButton);
+  QTest::mouseClick(Custom(3), Qt::MiddleButton);
+  EXPECT_EQ(std::make_pair(Fore(), Back()), std::make_pair(standard[10], 0x000080FFu));
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(Custom(i)->colour(), standard[i]);
+  EXPECT_EQ(Swatch("picCX_9")->y(), Swatch("picCX_19")->y());
+  EXPECT_GT(Custom(1)->y(), Custom(0)->y());
+  EXPECT_GT(Custom(2)->x(), Custom(1)->x());
 }
 
 TEST_F(PaletteUiTest, TransparentSwatchLetsThePencilPaintTransparentPixels) {
@@ -64,18 +62,17 @@ TEST_F(PaletteUiTest, TransparentSwatchLetsThePencilPaintTransparentPixels) {
   Press(3, 3, Qt::RightButton);
   Release(3, 3, Qt::RightButton);
   EXPECT_EQ(image().GetPixel(3, 3), 0x00AA00u);
-  QTest::mouseDClick(Swatch("picColor_20"), Qt::LeftButton);  // opens no dialog
+  DoubleClick(Swatch("picColor_20"));  // opens no colour dialog
 }
 
 TEST_F(PaletteUiTest, DoubleClickRedefinesOnlyThatSlotUnlessCancelled) {
   std::vector<Colour> before;
-  for (int i = 0; i < 20; ++i) before.push_back(Swatch(QStringLiteral("picColor_%1").arg(i))->colour());
+  for (int i = 0; i < 20; ++i) before.push_back(Custom(i)->colour());
   prompter.colours = {std::nullopt, QColor(1, 2, 3)};
-  QTest::mouseDClick(Swatch("picColor_7"), Qt::LeftButton);
-  QTest::mouseDClick(Swatch("picColor_18"), Qt::LeftButton);
+  DoubleClick(Custom(7));
+  DoubleClick(Custom(18));
   before[18] = Rgb(1, 2, 3);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(Swatch(QStringLiteral("picColor_%1").arg(i))->colour(), before[i]) << i;
-  EXPECT_TRUE(prompter.colours.empty());
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(Custom(i)->colour(), before[i]) << i;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <optional>
 
 #include "support/ScriptedPrompter.h"
 #include "ui/ColourSwatch.h"
@@ -25,11 +26,11 @@ inline int Count(const Surface& s, Colour c) {
   return static_cast<int>(std::count(s.Pixels().begin(), s.Pixels().end(), c));
 }
 
-// Rows of '#' (pixel == ink) and '.' over the block r, rows ended by '/'.
-inline std::string Picture(const Surface& s, const Rect& r, Colour ink) {
+// Rows of '#' (pixel == ink), 'o' (== other) and '.' over the block r, rows ended by '/'.
+inline std::string Picture(const Surface& s, const Rect& r, Colour ink, std::optional<Colour> other = {}) {
   std::string out;
   for (int y = r.top; y < r.bottom; ++y, out += '/')
-    for (int x = r.left; x < r.right; ++x) out += s.GetPixel(x, y) == ink ? '#' : '.';
+    for (int x = r.left; x < r.right; ++x) out += s.GetPixel(x, y) == ink ? '#' : s.GetPixel(x, y) == other ? 'o' : '.';
   return out;
 }
 
