@@ -37,6 +37,9 @@ inline std::string Picture(const Surface& s, const Rect& r, Colour ink, std::opt
 class ToolUiTest : public ::testing::Test {
  protected:
   ToolUiTest() : window(std::make_unique<MainWindow>(&prompter)) {
+    // QTest remembers buttons that earlier tests pressed and never released;
+    // start with none held, or every press here would count as a second button.
+    QTestPrivate::qtestMouseButtons = Qt::NoButton;
     window->SetForeColour(kRed);
     window->SetBackColour(kBlue);
   }
