@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path dir = argv[1];
   std::filesystem::create_directories(dir);
   using namespace gs;
-  using testing::EntrySpec;
+  using testing::EntryLayout;
 
   Surface picture(32, 32);
   for (int y = 0; y < 32; ++y)
@@ -36,14 +36,13 @@ int main(int argc, char** argv) {
   }
   Write(dir, "adaptive.ico", EncodeIconFile(picture, 0xE0E0E0, 8, PaletteMode::Adaptive).bytes);
 
-  EntrySpec small, large, rgba, png, bare24;
+  EntryLayout small, large, rgba, png, bare24;
   small.width = small.height = 16;
   small.bitCount = 4;
   small.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x ^ y); };
   large.width = large.height = 48;
   large.bitCount = 8;
   large.clrUsed = 16;
-  large.tableEntries = 16;
   rgba.bitCount = 32;
   rgba.pixel = [](int x, int y) { return WithAlpha(Rgb(x * 8, y * 8, 0), x * 8); };
   bare24.pixel = [](int x, int y) { return Rgb(x, y, 200); };  // 24 bits without a colour table

@@ -1,73 +1,35 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "../formats/IconFileBuilder.h"
+#include "../formats/TempFolder.h"
 #include "files/DocumentFiles.h"
-#include "formats/FileIo.h"
 
 namespace gs {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace testing;
 
-class DocumentFilesTest : public ::testing::Test {
+// A document with something to lose.
+class DocumentFiles : public TempFolder {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("gs-docfiles-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
+    TempFolder::SetUp();
     doc_.WorkingImage.Fill(Rgb(1, 2, 3));
     doc_.IconMask.fill(0x5A);
     doc_.CurrentFile = "/before.ico";
     doc_.Modified = true;
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  void Put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(Path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  }
-  void ExpectUntouched() {
+  void ExpectUntouched() const {
     EXPECT_EQ(doc_.WorkingImage, Surface(32, 32, Rgb(1, 2, 3)));
     EXPECT_EQ(doc_.IconMask[0], 0x5A);
     EXPECT_EQ(doc_.CurrentFile, "/before.ico");
     EXPECT_TRUE(doc_.Modified);
   }
-
-  fs::path dir_;
   Document doc_;
 };
 
-TEST_F(DocumentFilesTest, OpeningReplacesTheImageAndNamesTheFile) {
-  Surface picture(32, 32, Rgb(0, 0, 255));
-  picture.SetPixel(4, 0, 0xE0E0E0);
-  Put("a.ico", EncodeIconFile(picture, 0xE0E0E0, 4).bytes);
-  doc_.TransparentColor = Rgb(0, 255, 0);  // masked pixels take the document's colour
-  auto opened = OpenIconIntoDocument(doc_, Path("a.ico"));
-  ASSERT_TRUE(opened) << opened.Reason();
-  EXPECT_EQ(doc_.WorkingImage.GetPixel(4, 0), Rgb(0, 255, 0));
-  EXPECT_EQ(doc_.WorkingImage.GetPixel(5, 0), Rgb(0, 0, 255));
-  EXPECT_EQ(doc_.IconMask[124], 0x08);
-  EXPECT_EQ(doc_.CurrentFile, Path("a.ico"));
-  EXPECT_FALSE(doc_.Modified);
-}
-
-TEST_F(DocumentFilesTest, ABadFileLeavesTheDocumentAsItWas) {
-  const auto good = EncodeIconFile(Surface(32, 32), 0xE0E0E0, 8).bytes;
-  const std::vector<std::vector<std::uint8_t>> bad = {
-      {}, {0, 0, 1, 0}, {0, 0, 1, 0, 0, 0}, std::vector<std::uint8_t>(good.begin(), good.begin() + 500)};
-  for (const auto& bytes : bad) {
-    Put("bad.ico", bytes);
-    EXPECT_FALSE(OpenIconIntoDocument(doc_, Path("bad.ico")));
-    ExpectUntouched();
-  }
-  auto missing = OpenIconIntoDocument(doc_, Path("missing.ico"));
-  EXPECT_EQ(missing.Reason(), "No such file or directory");
-  ExpectUntouched();
-}
-
-TEST_F(DocumentFilesTest, SavingAnIconNamesTheFileAndACursorDoesNot) {
+TEST_F(DocumentFiles, SavingAnIconNamesTheFileACursorDoesNotAndOpeningReplacesTheImage) {
   doc_.WorkingImage.SetPixel(0, 31, doc_.TransparentColor);
   ASSERT_TRUE(SaveDocumentAsCursor(doc_, Path("a.cur"), 4, PaletteMode::Standard, {1, 2}));
   EXPECT_EQ(doc_.IconMask[0], 0x80);
@@ -76,12 +38,19 @@ TEST_F(DocumentFilesTest, SavingAnIconNamesTheFileAndACursorDoesNot) {
   ASSERT_TRUE(SaveDocumentAsIcon(doc_, Path("a.ico"), 1));
   EXPECT_EQ(doc_.CurrentFile, Path("a.ico"));
   EXPECT_FALSE(doc_.Modified);
-  EXPECT_EQ(fs::file_size(Path("a.ico")), 326u);
-  EXPECT_EQ(fs::file_size(Path("a.cur")), 766u);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.cur", "a.ico"}));
+
+  Document opened;
+  opened.TransparentColor = Rgb(0, 255, 0);  // masked pixels take the document's colour
+  opened.Modified = true;
+  ASSERT_TRUE(OpenIconIntoDocument(opened, Path("a.ico")));
+  EXPECT_EQ(opened.WorkingImage.GetPixel(0, 31), Rgb(0, 255, 0));
+  EXPECT_EQ(opened.CurrentFile, Path("a.ico"));
+  EXPECT_FALSE(opened.Modified);
 }
 
-TEST_F(DocumentFilesTest, AFailedSaveChangesNothing) {
-  Put("a.ico", {1, 2, 3});
+TEST_F(DocumentFiles, AFailedSaveOrExportChangesNothing) {
+  Put("a.ico", "old");
   fs::create_directory(Path("taken.ico"));
   EXPECT_EQ(SaveDocumentAsIcon(doc_, Path("taken.ico"), 4).Reason(), "Is a directory");
   EXPECT_EQ(SaveDocumentAsIcon(doc_, Path("a.ico"), 16).Reason(), "16 bits per pixel cannot be written");
@@ -89,7 +58,43 @@ TEST_F(DocumentFilesTest, AFailedSaveChangesNothing) {
   EXPECT_FALSE(ExportDocumentAsBitmap(doc_, Path("none/a.bmp"), 4));
   EXPECT_FALSE(ExportDocumentAsPcx(doc_, Path("none/a.pcx"), 4));
   ExpectUntouched();
-  EXPECT_EQ(fs::file_size(Path("a.ico")), 3u);
+  EXPECT_EQ(Text("a.ico"), "old");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.ico", "taken.ico"}));
+}
+
+// A good 766-byte icon with the `size`-byte field at `at` set to `value`.
+Bytes Set(std::size_t at, std::uint32_t value, int size = 4, Bytes b = EncodeIconFile(Surface(32, 32), 0xE0E0E0, 4).bytes) {
+  for (int i = 0; i < size; ++i) b[at + i] = static_cast<std::uint8_t>(value >> 8 * i);
+  return b;
+}
+
+// Each kind of damage is refused with its reason, and the document stays as it was. The
+// directory is at 0 (count at 4, entry 1's size at 14 and offset at 18), the bitmap header at 22.
+TEST_F(DocumentFiles, RefusesBadFilesSayingWhy) {
+  const std::pair<Bytes, const char*> cases[] = {
+      {{}, "the file is empty"},
+      {{0, 0, 1}, "the file is too short to be an icon or cursor"},
+      {Set(2, 3, 2), "it is not an icon or cursor file"},
+      {Set(4, 0, 2), "the directory lists no images"},
+      {Slice(Set(0, 0, 0), 0, 20), "the directory is cut short"},
+      {Set(18, 767), "entry 1 runs past the end of the file"},
+      {Set(14, 0x20, 4, Set(18, 0xFFFFFFF0)), "entry 1 runs past the end of the file"},
+      {Set(22, 12), "entry 1 has an image header of 12 bytes, not 40"},
+      {Set(38, 1), "entry 1 uses compression method 1, which is not supported"},
+      {Set(30, 0x7FFFFFFF), "entry 1 has an unusable size of 32 × 1073741823"},
+      {Set(14, 30), "entry 1 is too short to hold an image header"},
+      {Set(14, 80), "the colour table of entry 1 is cut short"},
+      {Set(14, 40 + 64 + 511), "the pixel data of entry 1 is cut short"},
+      {Set(14, 743), "the mask of entry 1 is cut short"},
+      {IconFile({Entry(32, 32, 16), Entry(16, 16, 2)}), "entry 1 has an unsupported bit depth of 16"},  // the first reason
+      // 16 × 16 at 32 bits without alpha, and the mask's 64 bytes left off.
+      {Set(14, 40 + 1024, 4, IconFile({Entry(16, 16, 32)})), "the mask of entry 1 is cut short"},
+  };
+  for (const auto& [bytes, reason] : cases) {
+    Put("bad.ico", bytes);
+    EXPECT_EQ(OpenIconIntoDocument(doc_, Path("bad.ico")).Reason(), reason);
+    ExpectUntouched();
+  }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #pragma once
 // Builds icon files entry by entry for reader tests, the way other writers lay
-// them out: any size and depth, optional colour tables and masks.
+// them out: any size and depth, colour tables and masks; and the byte helpers
+// of the golden-layout tests.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,112 +17,71 @@
 
 namespace gs::testing {
 
-struct EntrySpec {
-  int width = 32;
-  int height = 32;
-  int bitCount = 24;
-  int tableEntries = -1;            // -1: 2^n at up to 8 bits, none above
-  std::uint32_t clrUsed = 0;
+using Bytes = std::vector<std::uint8_t>;
+
+struct EntryLayout {
+  int width = 32, height = 32, bitCount = 24;
+  std::uint32_t clrUsed = 0;  // also the colour table's length; 0: 2^n entries at up to 8 bits, none above
   // Colour (or palette index) of each pixel, top-down; alpha in the top byte at 32 bits.
   std::function<std::uint32_t(int x, int y)> pixel = [](int, int) { return 0u; };
   std::function<bool(int x, int y)> masked = [](int, int) { return false; };
-  std::vector<std::uint8_t> raw;    // when set, stored instead of a bitmap (a PNG, say)
-  IconDirEntry dir{};               // directory fields other than size and offset
+  Bytes raw{};         // when set, stored instead of a bitmap (a PNG, say)
+  IconDirEntry dir{};  // directory fields other than size and offset
 };
 
+inline EntryLayout Entry(int width, int height, int bitCount) {
+  return {.width = width, .height = height, .bitCount = bitCount};
+}
+
 // The colour tables the builder writes: entry i is this colour.
-inline Colour TableColour(int i) { return Rgb(i ^ 0x55, 255 - i, i & 0xFF); }
+inline Colour TableColour(int i) { return Rgb(i ^ 0x55, 255 - i, i); }
 
-inline std::vector<std::uint8_t> BitmapImage(const EntrySpec& s) {
-  std::vector<std::uint8_t> out;
-  ByteWriter w(out);
-  BitmapInfoHeader h;
-  h.biWidth = s.width;
-  h.biHeight = 2 * s.height;
-  h.biBitCount = static_cast<std::uint16_t>(s.bitCount);
-  h.biClrUsed = s.clrUsed;
-  WriteBitmapInfoHeader(w, h);
-  const int entries = s.tableEntries >= 0 ? s.tableEntries : (s.bitCount <= 8 ? 1 << s.bitCount : 0);
-  for (int i = 0; i < entries; ++i) {
-    const Colour c = TableColour(i);
-    w.U8(BlueOf(c));
-    w.U8(GreenOf(c));
-    w.U8(RedOf(c));
-    w.U8(0);
-  }
-  const int stride = DibStride(s.width, s.bitCount);
-  for (int row = s.height - 1; row >= 0; --row) {
-    std::vector<std::uint8_t> line(stride, 0);
-    for (int x = 0; x < s.width; ++x) {
-      const std::uint32_t v = s.pixel(x, row);
-      switch (s.bitCount) {
-        case 1: line[x / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - x % 8)); break;
-        case 4: line[x / 2] |= static_cast<std::uint8_t>(x % 2 ? v & 15 : (v & 15) << 4); break;
-        case 8: line[x] = static_cast<std::uint8_t>(v); break;
-        default:
-          line[x * (s.bitCount / 8)] = static_cast<std::uint8_t>(BlueOf(v));
-          line[x * (s.bitCount / 8) + 1] = static_cast<std::uint8_t>(GreenOf(v));
-          line[x * (s.bitCount / 8) + 2] = static_cast<std::uint8_t>(RedOf(v));
-          if (s.bitCount == 32) line[x * 4 + 3] = static_cast<std::uint8_t>(v >> 24);
-      }
+// Rows bottom-up: values packed from the high bits at up to 8 bits, else blue, green, red (, alpha).
+inline void PutRows(ByteWriter& w, const EntryLayout& e, int bits, const std::function<std::uint32_t(int, int)>& value) {
+  for (int row = e.height - 1; row >= 0; --row) {
+    Bytes line(DibStride(e.width, bits), 0);
+    for (int x = 0; x < e.width; ++x) {
+      const std::uint32_t v = value(x, row);
+      const std::uint8_t bgra[] = {std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v), std::uint8_t(v >> 24)};
+      if (bits <= 8) line[x * bits / 8] |= static_cast<std::uint8_t>((v & ((1u << bits) - 1)) << (8 - bits - x * bits % 8));
+      else std::copy_n(bgra, bits / 8, line.begin() + x * bits / 8);
     }
     w.Bytes(line);
   }
-  const int maskStride = DibStride(s.width, 1);
-  for (int row = s.height - 1; row >= 0; --row) {
-    std::vector<std::uint8_t> line(maskStride, 0);
-    for (int x = 0; x < s.width; ++x)
-      if (s.masked(x, row)) line[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-    w.Bytes(line);
-  }
-  return out;
 }
 
-inline std::vector<std::uint8_t> IconFile(const std::vector<EntrySpec>& specs, std::uint16_t type = kIconType) {
-  std::vector<std::vector<std::uint8_t>> images;
-  for (const EntrySpec& s : specs) images.push_back(s.raw.empty() ? BitmapImage(s) : s.raw);
-  std::vector<std::uint8_t> out;
-  ByteWriter w(out);
-  WriteIconDir(w, {0, type, static_cast<std::uint16_t>(specs.size())});
-  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * specs.size());
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    IconDirEntry e = specs[i].dir;
-    e.dwBytesInRes = static_cast<std::uint32_t>(images[i].size());
-    e.dwImageOffset = offset;
-    offset += e.dwBytesInRes;
-    WriteIconDirEntry(w, e);
-  }
-  for (const auto& image : images) w.Bytes(image);
-  return out;
-}
-
-// Bytes from hex text such as "28 00 00 00"; blanks and "|" separate fields.
-inline std::vector<std::uint8_t> Hex(std::string_view text) {
-  std::vector<std::uint8_t> out;
-  int nibbles = 0, value = 0;
-  for (char ch : text) {
-    int v = -1;
-    if (ch >= '0' && ch <= '9') v = ch - '0';
-    else if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
-    else if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
-    if (v < 0) continue;
-    value = value * 16 + v;
-    if (++nibbles == 2) {
-      out.push_back(static_cast<std::uint8_t>(value));
-      nibbles = value = 0;
+inline Bytes IconFile(const std::vector<EntryLayout>& entries, std::uint16_t type = kIconType) {
+  Bytes out, images;
+  ByteWriter w(out), image(images);
+  WriteIconDir(w, {0, type, static_cast<std::uint16_t>(entries.size())});
+  for (const EntryLayout& e : entries) {
+    const std::size_t start = images.size();
+    if (e.raw.empty()) {
+      WriteBitmapInfoHeader(image, {.biWidth = e.width, .biHeight = 2 * e.height, .biBitCount = std::uint16_t(e.bitCount),
+                                    .biClrUsed = e.clrUsed});
+      const int tableEntries = e.clrUsed ? static_cast<int>(e.clrUsed) : e.bitCount <= 8 ? 1 << e.bitCount : 0;
+      for (int i = 0; i < tableEntries; ++i) image.U32(i | (255 - i) << 8 | (i ^ 0x55) << 16);  // TableColour(i)
+      PutRows(image, e, e.bitCount, e.pixel);
+      PutRows(image, e, 1, [&](int x, int y) { return e.masked(x, y) ? 1u : 0u; });
     }
+    image.Bytes(e.raw);
+    IconDirEntry d = e.dir;
+    d.dwBytesInRes = static_cast<std::uint32_t>(images.size() - start);
+    d.dwImageOffset = static_cast<std::uint32_t>(6 + 16 * entries.size() + start);
+    WriteIconDirEntry(w, d);
   }
+  w.Bytes(images);
   return out;
 }
 
-inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t n) {
-  return {b.begin() + at, b.begin() + at + n};
+// Bytes from hex text such as "28000000 | 0A 00": digit pairs, groups separated by blanks and bars.
+inline Bytes Hex(std::string_view text) {
+  Bytes out;
+  for (std::size_t i = text.find_first_not_of(" |"); i < text.size(); i = text.find_first_not_of(" |", i + 2))
+    out.push_back(static_cast<std::uint8_t>(std::stoi(std::string(text.substr(i, 2)), nullptr, 16)));
+  return out;
 }
 
-// Little-endian field readers for golden-byte checks.
-inline std::uint32_t U16At(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-inline std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return U16At(b, at) | (U16At(b, at + 2) << 16);
-}
+inline Bytes Slice(const Bytes& b, std::size_t at, std::size_t n) { return {b.begin() + at, b.begin() + at + n}; }
 
 }  // namespace gs::testing

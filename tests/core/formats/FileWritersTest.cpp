@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "IconFileBuilder.h"
+#include "TempFolder.h"
+#include "formats/AdaptivePalette.h"
+#include "formats/AnimatedCursor.h"
+#include "formats/BitmapWriter.h"
+#include "formats/FieldValues.h"
+#include "formats/FileIo.h"
+#include "formats/IconReader.h"
+#include "formats/IconWriter.h"
+#include "formats/PcxWriter.h"
+#include "raster/Depth.h"
+
+namespace gs {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing;
+using Listing = std::vector<std::string>;
+
+constexpr Colour kGrey = 0xE0E0E0, kRed = Rgb(255, 0, 0);
+
+Bytes Chars(std::string_view s) { return {s.begin(), s.end()}; }
+Bytes Cursor(Colour fill, int depth = 1) {
+  return EncodeCursorFile(Surface(32, 32, fill), kGrey, depth, PaletteMode::Standard, {3, 4}).bytes;
+}
+
+// White, the top-left pixel transparent and a red bottom-right one; Marked adds a
+// second transparent pixel and a blue bottom-left one.
+Surface Picture(bool marked = false) {
+  Surface s(32, 32, Rgb(255, 255, 255));
+  s.SetPixel(0, 0, kGrey);
+  s.SetPixel(31, 31, kRed);
+  s.SetPixel(1, 0, marked ? kGrey : Rgb(255, 255, 255));
+  s.SetPixel(0, 31, marked ? Rgb(0, 0, 255) : Rgb(255, 255, 255));
+  return s;
+}
+Surface Marked() { return Picture(true); }
+const Surface kFlatRed(32, 32, kRed);
+
+std::string Zeros(int bytes) { return std::string(2 * bytes, '0'); }
+
+// A file's size (0: not checked) and its bytes at offsets; negative offsets count from the end.
+struct Golden {
+  const char* name;
+  Bytes file;
+  std::size_t size;
+  std::vector<std::pair<long, std::string>> at;
+};
+
+class FileLayout : public ::testing::TestWithParam<Golden> {};
+
+TEST_P(FileLayout, IsByteExact) {
+  const Golden& g = GetParam();
+  ASSERT_TRUE(g.size == 0 || g.file.size() == g.size) << g.file.size();
+  for (const auto& [offset, hex] : g.at) {
+    const Bytes expected = Hex(hex);
+    const std::size_t from = offset < 0 ? g.file.size() + offset : offset;
+    ASSERT_LE(from + expected.size(), g.file.size()) << offset;
+    EXPECT_EQ(Slice(g.file, from, expected.size()), expected) << "at " << offset;
+  }
+}
+
+// Icons keep every field of earlier versions' files, quirks included: wPlanes 5 and wBitCount 7 at 2 colours,
+// biSizeImage 1153 and one table entry of 0x20 bytes at 24 bits. Rows are stored bottom-up, transparent pixels
+// black in the colour bits and set in the AND mask (the last 128). Exports write the transparent colour as a
+// colour: grey becomes white at 1 and 4 bits, cream (standard entry 246) at 8. PCX stores rows top-down as runs.
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileLayout,
+    ::testing::Values(
+        Golden{"Icon1", EncodeIconFile(Marked(), kGrey, 1).bytes, 326,
+               {{0, "0000 0100 0100 | 20 20 00 00 0500 0700 30010000 16000000 | 28000000 20000000 40000000 0100 0100"
+                    "00000000 80000000 00000000 00000000 00000000 00000000 | 00000000 FFFFFF00 | 7FFFFFFE"},
+                {-132, "3FFFFFFF"}, {-128, "00000000"}, {-4, "C0000000"}}},
+        Golden{"Icon4", EncodeIconFile(Marked(), kGrey, 4).bytes, 766,
+               {{0, "0000 0100 0100 | 20 20 10 00 0000 0000 E8020000 16000000 | 28000000 20000000 40000000 0100 0400"
+                    "00000000 02000000 00000000 00000000 00000000 00000000 | 00000000 00008000 00800000 00808000"
+                    "80000000 80008000 80800000 80808000 C0C0C000 0000FF00"},
+                {126, "CFFF"}, {140, "FFF9"}, {-144, "00FF"}, {-128, "00000000"}, {-4, "C0000000"}}},
+        Golden{"Icon8", EncodeIconFile(Marked(), kGrey, 8).bytes, 2238,
+               {{0, "0000 0100 0100 | 20 20 00 00 0000 0000 A8080000 16000000 | 28000000 20000000 40000000 0100 0800"
+                    "00000000 80040000 00000000 00000000 00010000 00000000 | 00000000 00008000"},
+                {62 + 246 * 4, "F0FBFF00"}, {1086, "FCFF"}, {1116, "FFF9"}, {-160, "0000FF"}, {-128, "00000000"},
+                {-4, "C0000000"}}},
+        Golden{"Icon24", EncodeIconFile(Marked(), kGrey, 24).bytes, 3266,
+               {{0, "0000 0100 0100 | 20 20 00 00 0000 0000 AC0C0000 16000000 | 28000000 20000000 40000000 0100 1800"
+                    "00000000 81040000 00000000 00000000 01000000 00000000 | 20202020 | FF0000 FFFFFF"},
+                {156, "FFFFFF 0000FF"}, {-224, "000000 000000 FFFFFF"}, {-128, "00000000"}, {-4, "C0000000"}}},
+        // A cursor is the icon with type 2 and the hotspot in wPlanes and wBitCount.
+        Golden{"Cursor1", EncodeCursorFile(Marked(), kGrey, 1, PaletteMode::Standard, {5, 31}).bytes, 326,
+               {{0, "0000 0200 0100 | 20 20 00 00 0500 1F00 30010000 16000000"}, {-132, "3FFFFFFF"}, {-4, "C0000000"}}},
+        Golden{"Bitmap1", EncodeBitmapFile(Picture(), 1), 190,
+               {{0, "424D BE000000 0000 0000 3E000000 | 28000000 20000000 20000000 0100 0100 00000000 00000000"
+                    "00000000 00000000 02000000 02000000 | 00000000 FFFFFF00 | FFFFFFFE"},
+                {-4, "FFFFFFFF"}}},
+        Golden{"Bitmap4", EncodeBitmapFile(Picture(), 4), 630,
+               {{0, "424D 76020000 0000 0000 76000000 | 28000000 20000000 20000000 0100 0400 00000000 00000000"
+                    "00000000 00000000 10000000 10000000"},
+                {118, "FFFF"}, {-2, "FFFF"}}},
+        Golden{"Bitmap8", EncodeBitmapFile(Picture(), 8), 2102,
+               {{0, "424D 36080000 0000 0000 36040000 | 28000000 20000000 20000000 0100 0800 00000000 00000000"
+                    "00000000 00000000 00010000 00010000"},
+                {54 + 246 * 4, "F0FBFF00"}, {1078, "FFFF"}, {-32, "F6"}, {-2, "FFFF"}}},
+        Golden{"Bitmap24", EncodeBitmapFile(Picture(), 24), 3126,
+               {{0, "424D 360C0000 0000 0000 36000000 | 28000000 20000000 20000000 0100 1800 00000000 000C0000"
+                    "00000000 00000000 00000000 00000000 | FFFFFF"},
+                {54 + 31 * 3, "0000FF"}, {-96, "E0E0E0"}, {-3, "FFFFFF"}}},
+        Golden{"Pcx1", EncodePCXFile(kFlatRed, 1), 128 + 32 * 2,
+               {{0, "0A 05 01 01 0100 0100 2000 2000 6000 6000" + Zeros(48) + "00 01 0400" + Zeros(60)}}},
+        Golden{"Pcx4", EncodePCXFile(kFlatRed, 4), 128 + 32 * 2,  // header palette as red, green, blue
+               {{0, "0A 05 01 04 0100 0100 2000 2000 6000 6000"}, {16 + 7 * 3, "808080 C0C0C0"},
+                {64, "00 01 1000" + Zeros(60) + "D0 99"}}},  // red is index 9, two per byte
+        Golden{"Pcx8", EncodePCXFile(kFlatRed, 8), 128 + 32 * 2 + 769,
+               {{0, "0A 05 01 08 0100 0100 2000 2000 6000 6000" + Zeros(48) + "00 01 2000" + Zeros(60) + "E0 F9"},
+                {-769, "0C"}, {-768 + 246 * 3, "FF FB F0"}}},
+        Golden{"Pcx24", EncodePCXFile(kFlatRed, 24), 128 + 32 * 6,
+               {{0, "0A 05 01 08 0100 0100 2000 2000 6000 6000" + Zeros(48) + "00 03 2000" + Zeros(60)}}},
+        // Top scan line: the red row (E0 at x = 0 from the grey pixel), the green row, the blue row.
+        Golden{"Pcx24Rows", EncodePCXFile(Picture(), 24), 0, {{128, "C1 E0 DF FF C1 E0 DF FF C1 E0 DF FF E0 FF"}}},
+        Golden{"Pcx1FlagsFE", EncodePCXFile(Picture(), 1), 0, {{128 + 31 * 2, "C3 FF C1 FE"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Single bytes from 0xC0 up are flagged; runs stop at 63 and at the end of each row.
+TEST(PcxRuns, EncodeSinglesRunsAndFlaggedBytes) {
+  Bytes out;
+  for (auto [value, count] : {std::pair{0x3F, 1}, {0xBF, 1}, {0xC0, 1}, {0xC5, 1}, {0x00, 2}, {0x07, 63}})
+    EmitPCXRun(out, static_cast<std::uint8_t>(value), count);
+  EXPECT_EQ(out, Hex("3F BF C1 C0 C1 C5 C2 00 FF 07"));
+  EXPECT_EQ(EncodePCXRows(Bytes{1, 0xC5, 2, 2, 0xC5, 0xC5}, 6, 1), Hex("01 C1 C5 C2 02 C2 C5"));
+  EXPECT_EQ(EncodePCXRows(Bytes(8, 9), 4, 2), Hex("C4 09 C4 09"));
+  EXPECT_EQ(EncodePCXRows(Bytes(100, 0x44), 100, 1), Hex("FF 44 E5 44"));
+}
+
+// Opaque pixels come back as the depth's standard version, transparent ones as
+// the transparent colour, whatever colour the editor uses for it.
+TEST(IconRoundTrip, GivesTheReducedColoursAndTheTransparency) {
+  for (int depth : {1, 4, 8, 24})
+    for (Colour transparent : {kGrey, Colour{0}}) {
+      Surface picture(32, 32);
+      for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = Rgb(k % 32 * 8, k / 32 * 8, (k % 32 ^ k / 32) * 8);
+      for (int x = 3; x < 20; ++x) picture.SetPixel(x, 7, transparent);
+      Surface expected = ExpandDib(GetBitsAtDepth(picture, depth));
+      for (int x = 3; x < 20; ++x) expected.SetPixel(x, 7, transparent);
+      auto read = ReadIconImage(EncodeIconFile(picture, transparent, depth).bytes, transparent);
+      ASSERT_TRUE(read) << read.Reason();
+      EXPECT_EQ(read->image, expected) << depth;
+      EXPECT_EQ(read->mask[(31 - 7) * 4], 0x1F);  // x = 3..7 of the row 7 from the top
+    }
+}
+
+TEST(AdaptivePalette, KeepsEveryColourOfAnImageWithExactly256) {
+  Surface picture(32, 32);  // 256 colours, black among them, each on four pixels
+  for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = k % 256 == 0 ? 0 : Rgb(k % 256, 255 - k % 256, (k % 256) * 7);
+  auto read = ReadIconImage(EncodeIconFile(picture, Rgb(1, 2, 3), 8, PaletteMode::Adaptive).bytes, Rgb(1, 2, 3));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->image, picture);
+}
+
+TEST(AdaptivePalette, GathersInFourInterleavedPassesAndMapsTheRestToTheNearest) {
+  Surface picture(32, 32);
+  for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = Rgb(k % 32 * 8, k / 32 * 8, k % 4 * 60);
+  const Palette256 palette = BuildAdaptivePalette(picture);
+  for (int i = 0; i < 256; ++i) ASSERT_EQ(palette[i], picture.Pixels()[4 * i]) << i;  // the first pass: 0, 4, 8, ...
+  // The others take the nearest by the sum of differences: pixel 3, (24, 0, 180), takes (32, 0, 0).
+  const Bytes b = EncodeIconFile(picture, Rgb(1, 1, 1), 8, PaletteMode::Adaptive).bytes;
+  for (auto [k, index] : {std::pair{0, 0}, {1, 0}, {2, 0}, {3, 1}, {516, 129}, {517, 129}, {1023, 255}})
+    EXPECT_EQ(b[62 + 1024 + (31 - k / 32) * 32 + k % 32], index) << "pixel " << k;
+}
+
+TEST(AdaptivePalette, BreaksDistanceTiesByTheSecondScore) {
+  // All 2 away from (50, 100, 200); the second score |g - R| + |b - G| + |r - B| is 298 for `better`, 302 else.
+  const Colour lower = Rgb(48, 100, 200), better = Rgb(52, 100, 200), same = Rgb(50, 100, 202);
+  for (auto [first, second, expected] : {std::tuple{lower, better, 2}, {better, lower, 1}, {lower, same, 1}}) {
+    const Palette256 palette{0, first, second};
+    EXPECT_EQ(NearestPaletteIndex(palette, 50, 100, 200), expected);
+    EXPECT_EQ(NearestPaletteIndex(palette, 0, 0, 0), 0);  // unused entries are black and take part
+  }
+}
+
+TEST(AnimatedCursor, PutsAnihFirstAndPadsOddChunks) {
+  const std::vector<Bytes> frames = {Cursor(0), Cursor(0xFFFFFF)};
+  const std::string_view name = {"Created with GlyphSmith 5.0 -            \0", 42}, artist = {"GlyphSmith 5.0\0", 15};
+  Bytes expected;
+  for (const Bytes& part :
+       {Hex("52494646 2E030000 41434F4E"),  // RIFF 814 ACON; anih: 2 frames, 2 steps, rate 25, icon data
+        Hex("616E6968 24000000 | 24000000 02000000 02000000 00000000 00000000 00000000 00000000 19000000 01000000"),
+        Hex("4C495354 4E000000 494E464F | 494E414D 2A000000"), Chars(name),  // LIST 78 INFO, INAM
+        Hex("49415254 0F000000"), Chars(artist),  // IART 15
+        Hex("00 | 4C495354 A0020000 6672616D | 69636F6E 46010000"), frames[0],  // pad, LIST 672 fram, icon 326
+        Hex("69636F6E 46010000"), frames[1]})
+    expected.insert(expected.end(), part.begin(), part.end());
+  EXPECT_EQ(EncodeAnimatedCursor(frames, 250).Value(), expected);
+  EXPECT_EQ(expected.size(), 822u);
+}
+
+TEST(AnimatedCursor, PadsOddFramesInsideTheirList) {
+  const Bytes ani = EncodeAnimatedCursor(std::vector<Bytes>{{1, 2, 3}, {4, 5}, {6, 7, 8}}, 15).Value();
+  EXPECT_EQ(Slice(ani, 0, 8), Hex("52494646 B4000000"));  // RIFF 180, the pad bytes included
+  // LIST 38 fram: "fram" + (8 + 3 + 1) + (8 + 2) + (8 + 3 + 1), and nothing after it.
+  EXPECT_EQ(Slice(ani, 142, ani.size() - 142), Hex("4C495354 26000000 6672616D | 69636F6E 03000000 010203 00 |"
+                                                   "69636F6E 02000000 0405 | 69636F6E 03000000 060708 00"));
+  EXPECT_EQ(EncodeAnimatedCursor({}, 100).Reason(), "an animated cursor needs at least one frame");
+}
+
+TEST(SaveDialogFields, IntervalHotspotAndDisplayRate) {
+  for (auto [ms, rate] : {std::pair{0, 1u}, {19, 1u}, {20, 2u}}) EXPECT_EQ(DisplayRateForInterval(ms), rate) << ms;
+  for (const char* bad : {"0", "abc", "0.4"}) EXPECT_EQ(ParseFrameInterval(bad).Reason(), "Invalid interval") << bad;
+  EXPECT_EQ(ParseFrameInterval(" 2.5ms").Value(), 2);
+  EXPECT_EQ(ParseHotspot("31", "3.5x").Value(), (Point{31, 4}));  // the leading number, halves to even
+  EXPECT_EQ(ParseHotspot("32", "-1").Reason(), "X Hotspot must be a value between 0 and 31 !");
+  EXPECT_EQ(ParseHotspot("-0.5", "31.5").Reason(), "Y Hotspot must be a value between 0 and 31 !");
+}
+
+// The desktop's image loader must accept what we write. It runs as a child
+// process: the loader may abort on a file it dislikes.
+using DesktopLoader = testing::TempFolder;
+
+TEST_F(DesktopLoader, LoadsOurAnimatedCursors) {
+  const std::string thumbnailer = "/usr/bin/gdk-pixbuf-thumbnailer";
+  if (::access(thumbnailer.c_str(), X_OK) != 0) GTEST_SKIP() << "gdk-pixbuf-thumbnailer is not installed";
+  for (int depth : {1, 4, 8, 24}) {
+    const std::vector<Bytes> frames = {Cursor(Rgb(255, 0, 0), depth), Cursor(Rgb(0, 0, 255), depth), Cursor(0, depth)};
+    Put("spin.ani", EncodeAnimatedCursor(frames, 100).Value());
+    fs::remove(Path("spin.png"));
+    const int status = std::system((thumbnailer + " -s 32 '" + Path("spin.ani") + "' '" + Path("spin.png") + "'").c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "depth " << depth << ", status " << status;
+    EXPECT_EQ(Text("spin.png").substr(1, 3), "PNG") << "depth " << depth;
+  }
+}
+
+using FileIo = testing::TempFolder;
+
+TEST_F(FileIo, ReplacesTheFileALinkPointsToKeepingItsPermissions) {
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+  Put("real.ico", "old contents");
+  fs::permissions(Path("real.ico"), readOnly);
+  fs::create_symlink(Path("real.ico"), Path("link.ico"));
+  ASSERT_TRUE(WriteFileAtomically(Path("link.ico"), Chars("new")));
+  EXPECT_EQ(Text("real.ico"), "new");
+  EXPECT_EQ(fs::status(Path("real.ico")).permissions(), readOnly);
+  EXPECT_TRUE(fs::is_symlink(Path("link.ico")));
+  EXPECT_EQ(Names(), (Listing{"link.ico", "real.ico"}));
+}
+
+// Failing half-way (over the file size limit, which even root cannot pass) keeps
+// the old file whole. A child process keeps the limit away from other tests.
+TEST_F(FileIo, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
+  Put("a.ico", "the old icon");
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{100, 100};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    auto written = WriteFileAtomically(Path("a.ico"), Bytes(3266, 7));
+    ::_exit(!written && written.Reason() == "File too large" ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(Text("a.ico"), "the old icon");
+  EXPECT_EQ(WriteFileAtomically(Path("no/such/folder/a.ico"), Chars("x")).Reason(), "No such file or directory");
+  EXPECT_EQ(Names(), Listing{"a.ico"});
+}
+
+TEST_F(FileIo, ReadingRefusesWhatIsNoFileOrTooLarge) {
+  Put("a.ico", "12345");
+  EXPECT_EQ(ReadWholeFile(dir_.string()).Reason(), "Is a directory");
+  EXPECT_EQ(ReadWholeFile("/dev/null").Reason(), "it is not a regular file");
+  fs::resize_file(Path("a.ico"), kMaxReadableFileSize + 1);  // sparse: no disk used
+  EXPECT_EQ(ReadWholeFile(Path("a.ico")).Reason(), "the file is larger than 64 MiB");
+}
+
+}  // namespace
+}  // namespace gs
