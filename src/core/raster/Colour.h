@@ -24,10 +24,7 @@ struct ColourParts {
   int Blue = 0;
 };
 
-constexpr ColourParts SplitColour(Colour c) {
-  return {static_cast<int>(c & 0xFF), static_cast<int>((c & 0xFF00) / 256),
-          static_cast<int>((c & 0xFF0000) / 65536)};
-}
+constexpr ColourParts SplitColour(Colour c) { return {RedOf(c), GreenOf(c), BlueOf(c)}; }
 
 // Composes a colour from parts, clamping each into 0..255.
 constexpr Colour ClampedRgb(int r, int g, int b) {
