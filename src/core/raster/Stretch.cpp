@@ -23,24 +23,21 @@ struct Axis {
   std::vector<std::vector<Tap>> taps;  // empty unless averaging
 };
 
-// Nearest-pixel mapping from run index to source run index.
-std::vector<int> NearestMap(int d, int s) {
+// Shrinking without averaging: a DDA walks the source and each source pixel
+// overwrites the current destination pixel, so the last of each group wins.
+// Enlarging needs no table: MakeAxis samples pixel centres directly.
+std::vector<int> ShrinkMap(int d, int s) {
   std::vector<int> map(static_cast<size_t>(d), 0);
-  if (d >= s) {
-    for (int j = 0; j < d; ++j)
-      map[j] = static_cast<int>(((2LL * j + 1) * s - 1) / (2LL * d));
-  } else {
-    if (d == 1 && s > 1) --s;  // a one-pixel destination drops the last source pixel first
-    long long err = 3LL * d - 2LL * s;
-    int k = 0;
-    for (int i = 0; i < s; ++i) {
-      if (k < d) map[k] = i;
-      if (err > 0) {
-        ++k;
-        err += 2LL * d - 2LL * s;
-      } else {
-        err += 2LL * d;
-      }
+  if (d == 1 && s > 1) --s;  // a one-pixel destination drops the last source pixel first
+  long long err = 3LL * d - 2LL * s;
+  int k = 0;
+  for (int i = 0; i < s; ++i) {
+    if (k < d) map[k] = i;
+    if (err > 0) {
+      ++k;
+      err += 2LL * d - 2LL * s;
+    } else {
+      err += 2LL * d;
     }
   }
   return map;
@@ -77,7 +74,7 @@ Axis MakeAxis(long long dOrigin, long long dExtent, long long sOrigin, long long
   if (kFirst >= kEnd) return axis;
   const bool averaging = mode == StretchMode::Halftone && d < s;
   const std::vector<int> shrinkMap =
-      d < s ? NearestMap(static_cast<int>(d), static_cast<int>(s)) : std::vector<int>();
+      d < s ? ShrinkMap(static_cast<int>(d), static_cast<int>(s)) : std::vector<int>();
   for (long long k = kFirst; k < kEnd; ++k) {
     axis.destPos.push_back(static_cast<int>(dOrigin + dStep * k));
     const long long run = d >= s ? ((2 * k + 1) * s - 1) / (2 * d) : shrinkMap[static_cast<size_t>(k)];
