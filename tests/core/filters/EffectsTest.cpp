@@ -91,9 +91,9 @@ TEST(ShadeRect, ChecksFromTheRectanglesCornerAndKeepsTransparentPixels) {
   EXPECT_EQ(ToGrid(doc.WorkingImage, 5, 3), (Grid{"aHaHa", "a.HaH", "aaaaa"}));
 }
 
-// Every command snapshots the image first, leaves the unsaved-changes flag as
-// it was, and keeps or drops the selection as its dialog's OK does.
-TEST(FilterCommands, SnapshotFirstLeaveModifiedAloneAndHandleTheSelection) {
+// Every command snapshots the image first, marks the document modified (so
+// closing asks to save), and keeps or drops the selection as its dialog's OK does.
+TEST(FilterCommands, SnapshotFirstMarkModifiedAndHandleTheSelection) {
   const struct { const char* name; void (*run)(Document&); bool clearsSelection; } cases[] = {
       {"Flip", [](Document& d) { FlipCommand(d, 1); }, false},
       {"Rotate", [](Document& d) { RotateCommand(d, 0); }, false},
