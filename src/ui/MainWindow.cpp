@@ -385,13 +385,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::WhenShown(std::function<void()> task) {
   whenShown_.push_back(std::move(task));
-  if (isVisible()) showEvent(nullptr);
+  if (isVisible()) QueueShownTasks();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-  if (event) QMainWindow::showEvent(event);
-  // From the event loop: the window is mapped by then, and a modal question
-  // is not run from inside show().
+  QMainWindow::showEvent(event);
+  QueueShownTasks();
+}
+
+// From the event loop: the window is mapped by then, and a modal question is
+// not run from inside show().
+void MainWindow::QueueShownTasks() {
   for (auto& task : std::exchange(whenShown_, {})) QTimer::singleShot(0, this, std::move(task));
 }
 

@@ -109,6 +109,7 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void ShowAbout();
   void KeepNormalSize();
+  void QueueShownTasks();
 
   EditorState state_;
   std::unique_ptr<Prompter> ownPrompter_;

@@ -123,11 +123,13 @@ TEST_F(ColorPalette, EveryCaptionAndFieldFitsAndReadsOnItsGround) {
     const QFontMetrics metrics = label->fontMetrics();
     EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << text;
     EXPECT_LE(metrics.height(), label->contentsRect().height()) << text;
-    for (QWidget* other : controls)
+    for (QWidget* other : controls) {
       EXPECT_TRUE(other == w || !inDialog(w).intersects(inDialog(other)))
           << text << " overlaps " << other->objectName().toStdString() << " " << other->metaObject()->className();
-    if (auto* frame = qobject_cast<QGroupBox*>(label->parentWidget()))
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(label->parentWidget())) {
       EXPECT_TRUE(frame->contentsRect().contains(label->geometry())) << text << " crosses its frame";
+    }
     const double contrast = ContrastRatio(label->palette().color(label->foregroundRole()),
                                           label->palette().color(label->backgroundRole()));
     auto* caption = qobject_cast<CaptionLabel*>(label);
