@@ -38,6 +38,11 @@ QImage IconPicture(const IconImage& icon) {
   return picture;
 }
 
+QString WrittenText(const QString& path, std::size_t frameCount) {
+  return frameCount == 1 ? QStringLiteral("%1 written with 1 frame.").arg(path)
+                         : QStringLiteral("%1 written with %2 frames.").arg(path).arg(frameCount);
+}
+
 }  // namespace
 
 AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& startFolder, QWidget* parent)
@@ -84,6 +89,11 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   auto* unitLabel = new QLabel(QStringLiteral("millisecs"), this);
   unitLabel->setObjectName(QStringLiteral("Label2"));
 
+  // Says what the last OK wrote: the dialog stays open, so nothing else would.
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("lblStatus"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
   auto* create = new QPushButton(QStringLiteral("OK"), this);
   create->setObjectName(QStringLiteral("cmdCreate"));
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -112,6 +122,7 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   grid->addLayout(middle, 0, 1);
   grid->addWidget(frames_, 0, 2);
   grid->addLayout(intervalRow, 1, 0, 1, 3);
+  grid->addWidget(status_, 2, 0, 1, 3);
 
   connect(dirView_->selectionModel(), &QItemSelectionModel::currentChanged, this, &AniDialog::FolderChosen);
   // The tree fills in the background: bring the chosen folder into view as
@@ -119,7 +130,9 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
     if (dirView_->currentIndex().isValid()) dirView_->scrollTo(dirView_->currentIndex());
   });
-  connect(fileList_, &QListWidget::currentItemChanged, this, &AniDialog::PreviewFile);
+  // The selection, not the current item: a mouse press makes the item current
+  // before it selects it, and the preview reads the selected file.
+  connect(fileList_, &QListWidget::itemSelectionChanged, this, &AniDialog::PreviewFile);
   connect(fileList_, &QListWidget::itemDoubleClicked, this, &AniDialog::AddFrame);
   connect(add, &QPushButton::clicked, this, &AniDialog::AddFrame);
   connect(remove, &QPushButton::clicked, this, &AniDialog::DeleteFrame);
@@ -185,6 +198,7 @@ QStringList AniDialog::Frames() const {
 }
 
 void AniDialog::Create() {
+  status_->clear();
   const auto interval = ParseFrameInterval(interval_->text().toStdString());
   if (!interval) {
     prompter_.ShowMessage(this, Prompter::Icon::Critical, QString::fromStdString(interval.Reason()));
@@ -208,9 +222,12 @@ void AniDialog::Create() {
     return;
   }
   const auto written = WriteAnimatedCursorFile(ToNative(target), *frames, *interval);
-  if (!written)
+  if (!written) {
     prompter_.ShowMessage(this, Prompter::Icon::Critical,
                           FromNative(FileMessage(ToNative(target), written.Reason())));
+    return;
+  }
+  status_->setText(WrittenText(target, frames->size()));
 }
 
 }  // namespace gs::ui

@@ -50,6 +50,7 @@ class AniDialog : public QDialog {
   QLabel* preview_ = nullptr;
   QListWidget* frames_ = nullptr;
   QLineEdit* interval_ = nullptr;
+  QLabel* status_ = nullptr;
 };
 
 }  // namespace gs::ui

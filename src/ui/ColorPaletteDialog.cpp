@@ -1,11 +1,13 @@
 #include "ui/ColorPaletteDialog.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -48,13 +50,20 @@ void WriteBox(QLineEdit* box, const QString& text) {
 }
 
 QLabel* AddLabel(const QString& text, QWidget* parent, int x, int y, int w = 0, Colour colour = 0) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new CaptionLabel(text, parent);
   QPalette p = label->palette();
   p.setColor(QPalette::WindowText, ToQColor(colour));
   label->setPalette(p);
   label->move(x, y);
   if (w > 0) label->resize(w, 17);
   else label->adjustSize();
+  return label;
+}
+
+// A caption that ends just left of the field it names, however wide the font makes it.
+QLabel* AddLabelBefore(const QString& text, QWidget* parent, const QWidget* field) {
+  QLabel* label = AddLabel(text, parent, 0, 0);
+  label->move(field->x() - 3 - label->width(), field->y() + (field->height() - label->height()) / 2);
   return label;
 }
 
@@ -94,8 +103,8 @@ ColorPaletteDialog::ColorPaletteDialog(MainWindow& window) : QDialog(&window), w
 Colour ColorPaletteDialog::DialogColour() const { return pctColor_->colour(); }
 
 void ColorPaletteDialog::Build() {
-  // Positions are the dialog's layout in twips, at 15 twips a pixel.
-  setFixedSize(414, 383);
+  // Positions are the dialog's layout in twips, at 15 twips a pixel; the
+  // height follows the channel frames (see the end).
   SetFill(this, kDialogFill, 0);
   QFont f = font();
   f.setPixelSize(11);
@@ -112,7 +121,7 @@ void ColorPaletteDialog::Build() {
   showColour->setObjectName(QStringLiteral("lblShowColor"));
   SetFill(showColour, 0xA7C2A8, 0xFFFFFF);
   showColour->setAlignment(Qt::AlignCenter);
-  showColour->setGeometry(174, 16, 91, 19);
+  showColour->setGeometry(174, 16, std::max(91, showColour->sizeHint().width() + 4), 19);
   connect(showColour, &ClickableLabel::clicked, this, &ColorPaletteDialog::ShowColorInCube);
 
   AddLabel(QStringLiteral("Horizontal:"), this, 173, 36);
@@ -129,7 +138,12 @@ void ColorPaletteDialog::Build() {
   combo2_->setGeometry(173, 94, 91, 21);
   connect(combo2_, &QComboBox::activated, this, &ColorPaletteDialog::ChooseVertical);
 
-  lblZ_ = AddLabel(QStringLiteral("Axial:"), this, 173, 123, 120);
+  // Wide enough for the longest caption it takes ("Z Axis: Saturation").
+  int zWidth = 120;
+  for (char c : std::string_view("RGBHSL"))
+    zWidth = std::max(zWidth, fontMetrics().horizontalAdvance(QStringLiteral("Z Axis: ") +
+                                                               Text(std::string(ComponentName(c)))));
+  lblZ_ = AddLabel(QStringLiteral("Axial:"), this, 173, 123, zWidth);
   lblZ_->setObjectName(QStringLiteral("lblZ"));
   hsz_ = AddSlider(QStringLiteral("HSZ"), this, kComponentMax);
   hsz_->setGeometry(173, 140, 90, 17);
@@ -149,10 +163,10 @@ void ColorPaletteDialog::Build() {
   pctColor_->setObjectName(QStringLiteral("pctColor"));
   pctColor_->setGeometry(313, 16, 72, 47);
 
-  AddLabel(QStringLiteral("#"), this, 303, 75);
   txtColor_ = AddBox(QStringLiteral("txtColor"), this, QRect(314, 73, 71, 19));
-  AddLabel(QStringLiteral("Hex"), this, 292, 95);
+  AddLabelBefore(QStringLiteral("#"), this, txtColor_);
   txtColorHex_ = AddBox(QStringLiteral("txtColorHEX"), this, QRect(314, 93, 71, 19));
+  AddLabelBefore(QStringLiteral("Hex"), this, txtColorHex_);
   connect(txtColor_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("C")); });
   connect(txtColorHex_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("CH")); });
 
@@ -160,11 +174,14 @@ void ColorPaletteDialog::Build() {
   refresh->setObjectName(QStringLiteral("lblUpdateSquare"));
   SetFill(refresh, 0xE1BFB7, 0xFFFFFF);
   refresh->setAlignment(Qt::AlignCenter);
-  refresh->setGeometry(315, 122, 70, 19);
+  refresh->setGeometry(315, 122, std::max(70, refresh->sizeHint().width() + 4), 19);
   connect(refresh, &ClickableLabel::clicked, this, &ColorPaletteDialog::UpdateCube);
 
-  BuildChannelFrame(QStringLiteral("RGB"), 167, kRed);
-  BuildChannelFrame(QStringLiteral("HSL"), 251, kHue);
+  // The frames take the height their title and rows need in the dialog's
+  // font; the buttons and the dialog's bottom follow them.
+  const int rgbBottom = BuildChannelFrame(QStringLiteral("RGB"), 167, kRed);
+  const int hslBottom = BuildChannelFrame(QStringLiteral("HSL"), rgbBottom + 6, kHue);
+  const int buttonTop = hslBottom + 15;
 
   struct Button {
     const char* name;
@@ -173,14 +190,14 @@ void ColorPaletteDialog::Build() {
     void (MainWindow::*set)(Colour);
   };
   static const Button kButtons[] = {
-      {"cmdForecolor", "Set As Fore Color", {16, 344, 121, 25}, &MainWindow::SetForeColour},
-      {"cmdBackcolor", "Set As Back Color", {137, 344, 121, 25}, &MainWindow::SetBackColour},
-      {"cmdTransparent", "Set As Transparent Color", {264, 344, 137, 25}, &MainWindow::SetTransparentColour},
+      {"cmdForecolor", "Set As Fore Color", {16, 0, 121, 25}, &MainWindow::SetForeColour},
+      {"cmdBackcolor", "Set As Back Color", {137, 0, 121, 25}, &MainWindow::SetBackColour},
+      {"cmdTransparent", "Set As Transparent Color", {264, 0, 137, 25}, &MainWindow::SetTransparentColour},
   };
   for (const Button& b : kButtons) {
     auto* button = new QPushButton(QString::fromLatin1(b.text), this);
     button->setObjectName(QString::fromLatin1(b.name));
-    button->setGeometry(b.geometry);
+    button->setGeometry(b.geometry.translated(0, buttonTop));
     button->setAutoDefault(false);
     // The longest caption has to fit its 137-pixel button.
     QFont small = button->font();
@@ -188,30 +205,47 @@ void ColorPaletteDialog::Build() {
     button->setFont(small);
     connect(button, &QPushButton::clicked, this, [this, set = b.set] { (window_.*set)(DialogColour()); });
   }
+  setFixedSize(414, buttonTop + 25 + 14);
 }
 
-void ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int first) {
+int ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int first) {
   auto* frame = new QGroupBox(title, this);
-  frame->setGeometry(13, top, 385, 78);
   const bool rgb = first == kRed;
   static const char* const kNames[] = {"Red", "Green", "Blue", "Hue", "Sat", "Lum"};
   static const char* const kCaptions[] = {"Red:", "Green:", "Blue:", "Hue:", "Saturation:", "Luminance:"};
   static const Colour kCaptionColours[] = {0x8080FF, 0x80FF80, 0xD8C4AD, 0, 0, 0};
   static const int kMaxima[] = {kComponentMax, kComponentMax, kComponentMax, kHueMax, kSaturationMax, kLuminanceMax};
   static const char* const kSources[] = {"R", "G", "B", "H", "S", "L"};
-  const int rows[] = {14, 34, 55};
-  const int sliderX = rgb ? 69 : 72, swatchX = rgb ? 268 : 271, boxX = rgb ? 323 : 326;
+  // A grid inside the frame keeps each caption clear of the frame's title and
+  // border and of its slider, whatever the font; both frames share the widest
+  // caption's column, so their sliders line up.
+  QFont bold = font();
+  bold.setBold(true);  // haloed captions are bold
+  int captionWidth = 0;
+  for (const char* caption : kCaptions)
+    captionWidth = std::max(captionWidth, QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(caption)));
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(9, 3, 9, 5);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(2);
+  grid->setColumnMinimumWidth(0, captionWidth);
+  grid->setColumnStretch(1, 1);
   for (int k = 0; k < 3; ++k) {
     const int i = first + k;
     const QString name = QString::fromLatin1(kNames[i]);
-    AddLabel(QString::fromLatin1(kCaptions[i]), frame, 10, rows[k] + 1, 0, kCaptionColours[i]);
+    QLabel* caption = AddLabel(QString::fromLatin1(kCaptions[i]), frame, 0, 0, 0, kCaptionColours[i]);
     Channel& c = channels_[i];
     c.slider = AddSlider(QStringLiteral("HS") + name, frame, kMaxima[i]);
-    c.slider->setGeometry(sliderX, rows[k], 193, 17);
+    c.slider->setFixedHeight(17);
     c.swatch = new ColourSwatch(frame);
     c.swatch->setObjectName(QStringLiteral("pct") + name);
-    c.swatch->setGeometry(swatchX, rows[k], 50, 17);
-    c.box = AddBox(QStringLiteral("txt") + name, frame, QRect(boxX, rows[k] - 1, 50, 19));
+    c.swatch->setFixedSize(50, 17);
+    c.box = AddBox(QStringLiteral("txt") + name, frame, QRect());
+    c.box->setFixedSize(50, 19);
+    grid->addWidget(caption, k, 0);
+    grid->addWidget(c.slider, k, 1);
+    grid->addWidget(c.swatch, k, 2);
+    grid->addWidget(c.box, k, 3);
     const QString source = QString::fromLatin1(kSources[i]);
     connect(c.box, &QLineEdit::textChanged, this, [this, source] { ApplyTextEntry(source); });
     if (rgb)
@@ -219,6 +253,8 @@ void ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int fi
     else
       connect(c.slider, &QScrollBar::valueChanged, this, [this] { SyncFromHSL(false); });
   }
+  frame->setGeometry(13, top, 385, std::max(78, frame->sizeHint().height()));
+  return frame->geometry().bottom() + 1;
 }
 
 void ColorPaletteDialog::Load() {

@@ -55,7 +55,8 @@ class ColorPaletteDialog : public QDialog {
   enum { kRed, kGreen, kBlue, kHue, kSat, kLum };
 
   void Build();
-  void BuildChannelFrame(const QString& title, int top, int first);
+  // Returns the frame's bottom edge (the first row below it).
+  int BuildChannelFrame(const QString& title, int top, int first);
   void Load();
   void ChooseHorizontal();
   void ChooseVertical();

@@ -3,9 +3,62 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace gs::ui {
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+namespace {
+
+double RelativeLuminance(const QColor& c) {
+  auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+QColor CaptionLabel::Halo() const {
+  const QColor text = palette().color(foregroundRole());
+  if (ContrastRatio(text, palette().color(backgroundRole())) >= kReadableContrast) return {};
+  const QColor black(Qt::black), white(Qt::white);
+  return ContrastRatio(text, black) >= ContrastRatio(text, white) ? black : white;
+}
+
+void CaptionLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // Haloed letters need bold strokes for their own colour to show between
+  // the halo's; the label's size then follows the bold text.
+  if (event->type() == QEvent::PaletteChange && font().bold() != Halo().isValid()) {
+    QFont f = font();
+    f.setBold(Halo().isValid());
+    setFont(f);
+  }
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+  const QColor halo = Halo();
+  if (!halo.isValid()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  const QRect r = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+  const int flags = static_cast<int>(alignment()) | Qt::TextSingleLine;
+  // Four neighbours, not eight: at this size a full ring swamps the letters.
+  painter.setPen(halo);
+  for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+    painter.drawText(r.translated(d), flags, text());
+  painter.setPen(palette().color(foregroundRole()));
+  painter.drawText(r, flags, text());
+}
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : CaptionLabel(text, parent) {
   setCursor(Qt::PointingHandCursor);
 }
 

@@ -10,7 +10,32 @@
 
 namespace gs::ui {
 
-class ClickableLabel : public QLabel {
+// A label whose text stays readable on its fill. The dialog's colours put
+// light text on light grounds ("Red:" on grey, white on pale green); where the
+// text is too close to what lies under it, each glyph gets a one-pixel halo of
+// black or white, whichever stands out more from the text, and the letters
+// turn bold so that their own colour still shows.
+class CaptionLabel : public QLabel {
+  Q_OBJECT
+ public:
+  // Text against ground, 1 to 21; below this the halo is drawn.
+  static constexpr double kReadableContrast = 4.5;
+
+  CaptionLabel(const QString& text, QWidget* parent);
+
+  // The halo's colour, or an invalid colour when the text reads without one.
+  QColor Halo() const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// Contrast between two colours as screens show them: 1 (the same) to 21
+// (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+class ClickableLabel : public CaptionLabel {
   Q_OBJECT
  public:
   ClickableLabel(const QString& text, QWidget* parent);

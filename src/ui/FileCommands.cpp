@@ -85,7 +85,9 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
 
   recent_ = LoadRecentFiles();
   RefreshRecentMenu();
-  if (!window_.StartupFile().isEmpty()) OpenIconFile(window_.StartupFile());
+  // Opened once the window is on the screen, so that a message about the
+  // file appears over it rather than alone.
+  if (!window_.StartupFile().isEmpty()) window_.WhenShown([this] { OpenIconFile(window_.StartupFile()); });
 }
 
 bool FileCommands::AskSaveChanges() {
@@ -116,18 +118,19 @@ bool FileCommands::OpenIconFile(const QString& path) {
   window_.setWindowTitle(Caption(absolute));
   window_.RePaint();
   AddRecentFile(absolute);
-  cursorFile_ = opened->isCursor ? ToNative(absolute) : std::string();
-  cursorHotspot_ = opened->hotspot;
+  const IconImage& icon = opened->icon;
+  cursorFile_ = icon.isCursor ? ToNative(absolute) : std::string();
+  cursorHotspot_ = icon.hotspot;
+  known_ = KnownIconFile{ToNative(absolute), opened->contents};
   return true;
 }
 
 void FileCommands::New() {
   if (!AskSaveChanges()) return;
-  Document& doc = window_.Doc();
-  doc.ClearToTransparent(Rect::FromSize(0, 0, kImageSize, kImageSize));
+  NewDocument(window_.Doc());
   window_.RePaint();
-  doc.CurrentFile.clear();
   cursorFile_.clear();
+  known_.reset();
   window_.setWindowTitle(MainWindow::UntitledCaption());
 }
 
@@ -146,33 +149,57 @@ void FileCommands::Save() {
     SaveIcon(FromNative(current));
 }
 
-void FileCommands::SaveAs() {
+void FileCommands::SaveAs() { SaveAsCommand(); }
+
+SaveAttempt FileCommands::SaveAsCommand() {
   const QString path = ShowSaveDialog({kSaveAsTarget.filter}, kSaveAsTarget.title, kSaveAsTarget.extension);
-  if (path.isEmpty()) return;
-  if (SaveIcon(path) == SaveAttempt::Saved) AddRecentFile(path);
+  if (path.isEmpty()) return SaveAttempt::Cancelled;
+  const SaveAttempt saved = SaveIcon(path);
+  if (saved == SaveAttempt::Saved) AddRecentFile(path);
+  return saved;
 }
 
 void FileCommands::Export(SaveDialog::Kind kind) {
   const SaveTarget target = ExportTarget(kind);
   const QString path = ShowSaveDialog({target.filter}, target.title, target.extension);
-  if (path.isEmpty() || !RunSaveDialog(kind)) return;
+  if (path.isEmpty()) return;
+  const std::string file = ToNative(path);
+  // A cursor made from a cursor starts from that cursor's hotspot and depth.
+  if (kind == SaveDialog::Kind::Cursor && !cursorFile_.empty()) {
+    OptionsDialog().SetHotspot(cursorHotspot_);
+    if (IsKnownFile(cursorFile_)) OptionsDialog().SetDepth(SaveDepthFor(known_->contents));
+  }
+  if (!RunSaveDialog(kind)) return;
   const SaveDialog& options = *saveDialog_;
+  const int depth = options.SaveDepth();
+  if (kind == SaveDialog::Kind::Cursor) {
+    switch (ConfirmWriteOver(file, depth)) {
+      case WriteOver::Stop: return;
+      case WriteOver::SaveAs: Export(kind); return;
+      case WriteOver::Go: break;
+    }
+  }
   Outcome<void> written;
   {
     BusyPointer busy;
     switch (kind) {
       case SaveDialog::Kind::Cursor:
-        written = SaveDocumentAsCursor(window_.Doc(), ToNative(path), options.SaveDepth(), options.Mode(),
-                                       options.CursorHot());
+        written = SaveDocumentAsCursor(window_.Doc(), file, depth, options.Mode(), options.CursorHot());
         break;
-      case SaveDialog::Kind::Bitmap:
-        written = ExportDocumentAsBitmap(window_.Doc(), ToNative(path), options.SaveDepth());
-        break;
-      case SaveDialog::Kind::Pcx: written = ExportDocumentAsPcx(window_.Doc(), ToNative(path), options.SaveDepth()); break;
+      case SaveDialog::Kind::Bitmap: written = ExportDocumentAsBitmap(window_.Doc(), file, depth); break;
+      case SaveDialog::Kind::Pcx: written = ExportDocumentAsPcx(window_.Doc(), file, depth); break;
       case SaveDialog::Kind::Icon: return;
     }
   }
-  if (!written) ReportFailure(path, written.Reason(), false);
+  if (!written) {
+    ReportFailure(path, written.Reason(), false);
+    return;
+  }
+  // Written over the document's own file: it now holds what was just written.
+  if (IsKnownFile(file)) {
+    if (kind == SaveDialog::Kind::Cursor) known_ = KnownIconFile{known_->path, DescribeWrittenIcon(depth)};
+    else known_.reset();
+  }
 }
 
 SaveAttempt FileCommands::SaveIcon(const QString& path) {
@@ -182,14 +209,22 @@ SaveAttempt FileCommands::SaveIcon(const QString& path) {
   // drop its hotspot.
   const bool asCursor = !cursorFile_.empty() && target == cursorFile_;
   if (asCursor) OptionsDialog().SetHotspot(cursorHotspot_);
+  // Saving over the document's own file starts at the depth that file has.
+  if (IsKnownFile(target)) OptionsDialog().SetDepth(SaveDepthFor(known_->contents));
   if (!RunSaveDialog(asCursor ? SaveDialog::Kind::Cursor : SaveDialog::Kind::Icon)) return SaveAttempt::Cancelled;
   Document& doc = window_.Doc();
   const SaveDialog& options = *saveDialog_;
+  const int depth = options.SaveDepth();
+  switch (ConfirmWriteOver(target, depth)) {
+    case WriteOver::Stop: return SaveAttempt::Cancelled;
+    case WriteOver::SaveAs: return SaveAsCommand();
+    case WriteOver::Go: break;
+  }
   Outcome<void> written;
   {
     BusyPointer busy;
-    written = asCursor ? SaveDocumentAsCursor(doc, target, options.SaveDepth(), options.Mode(), options.CursorHot())
-                       : SaveDocumentAsIcon(doc, target, options.SaveDepth(), options.Mode());
+    written = asCursor ? SaveDocumentAsCursor(doc, target, depth, options.Mode(), options.CursorHot())
+                       : SaveDocumentAsIcon(doc, target, depth, options.Mode());
   }
   if (!written) {
     ReportFailure(absolute, written.Reason(), false);
@@ -200,9 +235,25 @@ SaveAttempt FileCommands::SaveIcon(const QString& path) {
     doc.Modified = false;
     cursorHotspot_ = options.CursorHot();
   }
+  known_ = KnownIconFile{target, DescribeWrittenIcon(depth)};
   // The title names the file that Save now writes to.
   window_.setWindowTitle(Caption(absolute));
   return SaveAttempt::Saved;
+}
+
+bool FileCommands::IsKnownFile(const std::string& target) const {
+  return known_ && SameFile(target, known_->path);
+}
+
+FileCommands::WriteOver FileCommands::ConfirmWriteOver(const std::string& target, int depth) {
+  const std::string warning = WriteOverWarning(known_ ? &*known_ : nullptr, target, depth);
+  if (warning.empty()) return WriteOver::Go;
+  switch (window_.Prompt().AskSaveOver(&window_, FromNative(warning))) {
+    case Prompter::SaveOverAnswer::Save: return WriteOver::Go;
+    case Prompter::SaveOverAnswer::SaveAs: return WriteOver::SaveAs;
+    case Prompter::SaveOverAnswer::Cancel: break;
+  }
+  return WriteOver::Stop;
 }
 
 SaveDialog& FileCommands::OptionsDialog() {

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "files/FileContents.h"
 #include "files/RecentFiles.h"
 #include "files/SavePrompt.h"
 #include "ui/SaveDialog.h"
@@ -39,7 +42,14 @@ class FileCommands : public QObject {
   void RefreshRecentMenu();
 
  private:
+  enum class WriteOver { Go, SaveAs, Stop };
+
   SaveAttempt SaveIcon(const QString& path);
+  // Save As: the file dialog, then SaveIcon; a written file joins the recent list.
+  SaveAttempt SaveAsCommand();
+  // Asks before one image at `depth` goes over a file known to hold more.
+  WriteOver ConfirmWriteOver(const std::string& target, int depth);
+  bool IsKnownFile(const std::string& target) const;
   // Made on first use, kept while only hidden.
   SaveDialog& OptionsDialog();
   // Shows the save options; false when they were cancelled.
@@ -55,6 +65,8 @@ class FileCommands : public QObject {
   // back to it keeps it a cursor.
   std::string cursorFile_;
   Point cursorHotspot_{};
+  // What the document's file holds, as opened or last written here.
+  std::optional<KnownIconFile> known_;
   QPointer<SaveDialog> saveDialog_;
 };
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/Areas.h"
 #include "ui/ColourSwatch.h"
@@ -380,6 +381,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (help_) help_->close();
   event->accept();
+}
+
+void MainWindow::WhenShown(std::function<void()> task) {
+  whenShown_.push_back(std::move(task));
+  if (isVisible()) QueueShownTasks();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  QueueShownTasks();
+}
+
+// From the event loop: the window is mapped by then, and a modal question is
+// not run from inside show().
+void MainWindow::QueueShownTasks() {
+  for (auto& task : std::exchange(whenShown_, {})) QTimer::singleShot(0, this, std::move(task));
+}
+
+// Leaving the window leaves no colour behind in the status line: no move over
+// the window's own surface may come to clear it.
+void MainWindow::leaveEvent(QEvent* event) {
+  QMainWindow::leaveEvent(event);
+  if (!StatusText().isEmpty()) SetStatusText(QString());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

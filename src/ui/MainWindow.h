@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "document/EditorState.h"
 #include "ui/Prompter.h"
@@ -79,6 +80,9 @@ class MainWindow : public QMainWindow {
   // Asked when the window is about to close; false keeps it open.
   void SetCloseGuard(std::function<bool()> guard);
   QString StartupFile() const { return startupFile_; }
+  // Runs `task` once the window has been shown (soon after the first showing,
+  // from the event loop), so that what it asks appears over the window.
+  void WhenShown(std::function<void()> task);
 
   // The window's size in its normal (not maximised) state: the fixed client
   // area plus the menu bar.
@@ -90,6 +94,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -103,6 +109,7 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void ShowAbout();
   void KeepNormalSize();
+  void QueueShownTasks();
 
   EditorState state_;
   std::unique_ptr<Prompter> ownPrompter_;
@@ -125,6 +132,7 @@ class MainWindow : public QMainWindow {
 
   std::function<void(int, int, Colour)> textToolHandler_;
   std::function<bool()> closeGuard_;
+  std::vector<std::function<void()>> whenShown_;
 };
 
 }  // namespace gs::ui

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace gs::ui {
 
@@ -27,6 +28,23 @@ Prompter::Answer QtPrompter::AskYesNoCancel(QWidget* parent, const QString& text
   if (button == QMessageBox::Yes) return Answer::Yes;
   if (button == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
+}
+
+Prompter::SaveOverAnswer QtPrompter::AskSaveOver(QWidget* parent, const QString& text, const QString& title) {
+  QMessageBox box(parent);
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(QMessageBox::Warning);
+  QPushButton* save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+  QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::ActionRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+  // Enter must not be the answer that throws images away.
+  box.setDefaultButton(saveAs);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveOverAnswer::Save;
+  if (box.clickedButton() == saveAs) return SaveOverAnswer::SaveAs;
+  return SaveOverAnswer::Cancel;
 }
 
 QString QtPrompter::GetOpenFileName(QWidget* parent, const QString& title, const QStringList& filters) {

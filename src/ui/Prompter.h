@@ -20,12 +20,17 @@ class Prompter {
  public:
   enum class Icon { Information, Exclamation, Critical, Question };
   enum class Answer { Yes, No, Cancel };
+  // The question before a save that would keep less than its file holds.
+  enum class SaveOverAnswer { Save, SaveAs, Cancel };
 
   virtual ~Prompter() = default;
 
   virtual void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title = kAppTitle) = 0;
   // Yes, No and Cancel with the question icon.
   virtual Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
+  // "Save", "Save As..." and "Cancel" with the exclamation icon; closing the
+  // box is Cancel.
+  virtual SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
   // `filters` are "Description (*.ext)" entries. Empty result: cancelled.
   virtual QString GetOpenFileName(QWidget* parent, const QString& title, const QStringList& filters) = 0;
   // Asks before overwriting; `defaultSuffix` is added to a name typed without one.
@@ -41,6 +46,7 @@ class QtPrompter final : public Prompter {
  public:
   void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) override;
   Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) override;
+  SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title) override;
   QString GetOpenFileName(QWidget* parent, const QString& title, const QStringList& filters) override;
   QString GetSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,
                           const QString& defaultSuffix) override;

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <iterator>
 
 #include "formats/FieldValues.h"
 #include "raster/Depth.h"
@@ -142,6 +144,15 @@ void SaveDialog::QualityChanged() {
 void SaveDialog::UpdateQualityEnabled() {
   // Exports have no adaptive palette, so the quality list means nothing there.
   optimize_->setEnabled(saveDepth_ == 8 && kind_ != Kind::Bitmap && kind_ != Kind::Pcx);
+}
+
+void SaveDialog::SetDepth(int bits) {
+  const int index = static_cast<int>(std::find(std::begin(kDepths), std::end(kDepths), bits) - std::begin(kDepths));
+  if (index >= 3) return;
+  saveAs_->setCurrentIndex(index);
+  saveDepth_ = bits;
+  UpdateQualityEnabled();
+  ShowPreview();
 }
 
 void SaveDialog::PointAt(QPoint p) { SetHotspot({p.x(), p.y()}); }

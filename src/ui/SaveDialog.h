@@ -40,6 +40,10 @@ class SaveDialog : public QDialog {
 
   // Puts a hotspot into the X and Y boxes (the one a cursor file carries).
   void SetHotspot(Point hotspot);
+  // Starts the depth list at 1, 4 or 8 bits (the depth of the file being
+  // saved over) instead of the last one used. Not a pick by the user, so it
+  // does not choose the adaptive palette.
+  void SetDepth(int bits);
 
   // Bits per pixel chosen: 1, 4 or 8.
   int SaveDepth() const { return saveDepth_; }

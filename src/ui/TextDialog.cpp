@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,7 +71,13 @@ TextDialog::TextDialog(MainWindow& window, int offsetX, int offsetY, Colour text
   fonts_->addItems(families);
   std::vector<std::string> faces;
   for (const QString& family : families) faces.push_back(family.toStdString());
-  fonts_->setCurrentIndex(families.isEmpty() ? -1 : PreferredFaceIndex(faces));
+  // Without the preferred face, the desktop's general font: by its own name
+  // when the list has it, else as the font system resolves it.
+  const QFont generalFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  QString general = generalFont.family();
+  if (!families.contains(general, Qt::CaseInsensitive)) general = QFontInfo(generalFont).family();
+  fonts_->setCurrentIndex(families.isEmpty() ? -1
+                                             : PreferredFaceIndex(faces, kPreferredTextFace, general.toStdString()));
   sizes_ = new QComboBox(fontGroup);
   sizes_->setObjectName(QStringLiteral("cmbFontSize"));
   sizes_->setEditable(true);

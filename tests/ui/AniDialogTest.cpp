@@ -66,6 +66,22 @@ TEST_F(AniDialogTest, BrowsingListsCursorsAndPreviewsTheClickedOne) {
   EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A click with the mouse previews the file at once (the press makes it
+// current before it selects it).
+TEST_F(AniDialogTest, AMouseClickPreviewsTheFile) {
+  RunDialog([&](QDialog& d) {
+    auto* files = Child<QListWidget>(d, "fleFile");
+    auto* preview = Child<QLabel>(d, "picPrev");
+    ASSERT_TRUE(preview->pixmap().isNull());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(1)).center());
+    EXPECT_EQ(files->currentRow(), 1);
+    const QImage shown = preview->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(32, 32));
+    EXPECT_EQ(shown.pixel(10, 10), qRgb(255, 255, 255));
+    Click(d, "cmdCancel");
+  });
+}
+
 TEST_F(AniDialogTest, FramesAreCollectedInOrderWithDuplicatesAndWrittenFromFiles) {
   RunDialog([&](QDialog& d) {
     Click(d, "cmdAdd");     // nothing selected yet
@@ -84,13 +100,17 @@ TEST_F(AniDialogTest, FramesAreCollectedInOrderWithDuplicatesAndWrittenFromFiles
     Child<QLineEdit>(d, "txtInterval")->setText("0.4");
     Click(d, "cmdCreate");
     Child<QLineEdit>(d, "txtInterval")->setText("250");
+    auto* status = Child<QLabel>(d, "lblStatus");
+    EXPECT_EQ(status->text(), "");
     prompter.saveNames.push_back(Path("spin.ani"));
     Click(d, "cmdCreate");
     EXPECT_TRUE(d.isVisible()) << "the dialog stays open after writing";
+    EXPECT_EQ(status->text(), Path("spin.ani") + " written with 2 frames.");
     // A frame file that has gone stops the next write before the target is touched.
     ASSERT_TRUE(QFile::remove(Path("a.cur")));
     prompter.saveNames.push_back(Path("spin.ani"));
     Click(d, "cmdCreate");
+    EXPECT_EQ(status->text(), "") << "no word of an earlier success after a failure";
     Click(d, "cmdCancel");
   });
   EXPECT_EQ(prompter.lastDialogTitle, "Save Animated Cursor");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +102,55 @@ TEST_F(ColorPalette, EveryEntryUpdatesEveryOtherView) {
   EXPECT_EQ(State(), "4 255 0 79 240 120 65284 FF04 | 4 255 0 79 240 120 120");
   Child<QAbstractSlider>("HSRed")->setValue(10);
   EXPECT_EQ(State(), "10 255 0 78 240 120 65290 FF0A | 10 255 0 78 240 120 120");
+}
+
+// Every caption fits its text, sits inside its frame below the frame's title
+// and overlaps no other control; the widest value of each box and every button
+// caption fit; and every caption reads on its ground (or carries a halo).
+TEST_F(ColorPalette, EveryCaptionAndFieldFitsAndReadsOnItsGround) {
+  auto inDialog = [&](const QWidget* w) { return QRect(w->mapTo(dialog, QPoint(0, 0)), w->size()); };
+  std::vector<QWidget*> controls;  // the dialog's own controls, not the parts of a combo box or a box
+  for (QWidget* w : dialog->findChildren<QWidget*>())
+    if (w->isVisible() && !qobject_cast<QGroupBox*>(w) &&
+        (w->parentWidget() == dialog || qobject_cast<QGroupBox*>(w->parentWidget())))
+      controls.push_back(w);
+  int captions = 0;
+  for (QWidget* w : controls) {
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || label->text().isEmpty()) continue;
+    ++captions;
+    const std::string text = label->text().toStdString();
+    const QFontMetrics metrics = label->fontMetrics();
+    EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << text;
+    EXPECT_LE(metrics.height(), label->contentsRect().height()) << text;
+    for (QWidget* other : controls) {
+      EXPECT_TRUE(other == w || !inDialog(w).intersects(inDialog(other)))
+          << text << " overlaps " << other->objectName().toStdString() << " " << other->metaObject()->className();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(label->parentWidget())) {
+      EXPECT_TRUE(frame->contentsRect().contains(label->geometry())) << text << " crosses its frame";
+    }
+    const double contrast = ContrastRatio(label->palette().color(label->foregroundRole()),
+                                          label->palette().color(label->backgroundRole()));
+    auto* caption = qobject_cast<CaptionLabel*>(label);
+    EXPECT_TRUE(contrast >= CaptionLabel::kReadableContrast || (caption && caption->Halo().isValid()))
+        << text << " reads at " << contrast << ":1";
+  }
+  EXPECT_EQ(captions, 14);
+
+  const std::pair<const char*, const char*> widest[] = {
+      {"txtColor", "16777215"}, {"txtColorHEX", "FFFFFF"}, {"txtRed", "255"}, {"txtGreen", "255"}, {"txtBlue", "255"},
+      {"txtHue", "239"},        {"txtSat", "240"},         {"txtLum", "240"}};
+  for (const auto& [name, text] : widest) {
+    QLineEdit* box = Child(name);
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(text) + 2 * frame + 4, box->width()) << name;
+  }
+  for (auto* button : dialog->findChildren<QPushButton*>()) {
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + margin, button->width())
+        << button->text().toStdString();
+  }
 }
 
 struct BadEntry {

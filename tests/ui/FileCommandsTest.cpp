@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "../core/formats/IconFileBuilder.h"
 #include "FileTestSupport.h"
 #include "formats/FormatFiles.h"
+#include "ui/EditView.h"
 #include "ui/SurfaceView.h"
 
 namespace gs::ui::test {
@@ -14,6 +16,7 @@ namespace {
 
 using Icon = Prompter::Icon;
 using Answer = Prompter::Answer;
+using SaveOver = Prompter::SaveOverAnswer;
 
 class FileCommandsTest : public FileWindowTest {
  protected:
@@ -40,6 +43,23 @@ class FileCommandsTest : public FileWindowTest {
     EXPECT_EQ(m.title, "GlyphSmith 5.0");
     EXPECT_TRUE(m.text.startsWith(path + ": ") && m.text.size() > path.size() + 2) << m.text.toStdString();
   }
+
+  // An icon of 16, 32, 48 and 256 pixels at 32 bits, as icon makers write them.
+  QString MultiImageIcon(const QString& name) {
+    using namespace gs::testing;
+    std::vector<EntryLayout> entries;
+    for (int side : {16, 32, 48, 256}) {
+      EntryLayout e = Entry(side, side, 32);
+      e.pixel = [](int x, int y) { return 0xFF000000u | Rgb(x % 256, y % 256, 90); };
+      entries.push_back(e);
+    }
+    const Bytes bytes = IconFile(entries);
+    WriteAll(Path(name), QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())));
+    return Path(name);
+  }
+  // A pencil stroke of one pixel, as the user draws it.
+  void Draw() { QTest::mouseClick(window->View(), Qt::LeftButton, {}, QPoint(20, 20)); }
+  int DepthShown(QDialog& d) { return Child<QComboBox>(d, "cmbSaveAs")->currentIndex(); }
 
   // Everything a refused open or a failed save must leave alone.
   auto Take() {
@@ -73,11 +93,16 @@ TEST_F(FileCommandsTest, OpeningReplacesTheDocumentUnlessTheFileIsDamaged) {
   ExpectFileMessage(1, Path("bad.ico"), Icon::Exclamation);
 }
 
-// The command-line file opens after the recent list is loaded and is kept by
-// its absolute path; a missing one is reported and leaves the window untitled.
+// The command-line file opens after the recent list is loaded, once the window
+// is on the screen, and is kept by its absolute path; a missing one is reported
+// over the window and leaves it untitled.
 TEST_F(FileCommandsTest, TheCommandLineFileOpensAtStartUp) {
   window = MakeWindow(Path("gone.ico"));
+  EXPECT_TRUE(prompter.messages.empty()) << "no message before the window is shown";
+  window->show();
+  QCoreApplication::processEvents();
   ExpectFileMessage(0, Path("gone.ico"), Icon::Exclamation);
+  EXPECT_TRUE(prompter.messages[0].overVisibleParent);
   EXPECT_EQ(window->windowTitle(), "  GlyphSmith 5.0");
   EXPECT_EQ(RecentCaptions()[0], "1. ");
 
@@ -86,6 +111,8 @@ TEST_F(FileCommandsTest, TheCommandLineFileOpensAtStartUp) {
   const QString before = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir.path()));
   window = MakeWindow("start.ico");
+  window->show();
+  QCoreApplication::processEvents();
   QDir::setCurrent(before);
   EXPECT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(window->windowTitle(), path + " - GlyphSmith 5.0");
@@ -131,6 +158,132 @@ TEST_F(FileCommandsTest, SavingBackToACursorKeepsItACursor) {
   EXPECT_EQ(U16At(ReadAll(Path("arrow.ico")), 2), 1u);
 }
 
+// Saving over a file that holds more than the one 32 × 32 image about to be
+// written asks, after the options and before anything is written: Cancel
+// writes nothing and keeps the changes, Save As... writes elsewhere, Save
+// writes. The options start at the depth of the image that was opened.
+TEST_F(FileCommandsTest, SavingOverAFileThatHoldsMoreAsksFirst) {
+  const QString path = MultiImageIcon("multi.ico");
+  const QByteArray original = ReadAll(path);
+  Open(path);
+  Draw();
+  ASSERT_TRUE(Doc().Modified);
+  const QString kept = "; saving keeps one 32 × 32 image at ";
+  const QString held = "multi.ico holds 4 images up to 256 × 256 at 32 bits";
+
+  prompter.dialogs.push_back(Checked([&](QDialog& d) { EXPECT_EQ(DepthShown(d), 2) << "256 colours, as opened"; }));
+  prompter.saveOverAnswers.push_back(SaveOver::Cancel);
+  Trigger("mnuFile_2");
+  ASSERT_FALSE(prompter.messages.empty());
+  EXPECT_EQ(prompter.messages.back().text, held + kept + "256 colours.");
+  EXPECT_EQ(prompter.messages.back().title, "GlyphSmith 5.0");
+  EXPECT_EQ(prompter.messages.back().icon, Icon::Exclamation);
+  EXPECT_EQ(ReadAll(path), original) << "Cancel writes nothing";
+  EXPECT_TRUE(Doc().Modified);
+  EXPECT_EQ(Doc().CurrentFile, path.toStdString());
+
+  // Save As... is Save As: another file, the original left whole.
+  prompter.dialogs = {SaveOptions(1), SaveOptions()};
+  prompter.saveOverAnswers.push_back(SaveOver::SaveAs);
+  prompter.saveNames.push_back(Path("copy.ico"));
+  Trigger("mnuFile_2");
+  EXPECT_EQ(prompter.messages.back().text, held + kept + "16 colours.");
+  EXPECT_EQ(ReadAll(path), original);
+  EXPECT_EQ(QFileInfo(Path("copy.ico")).size(), 766);
+  EXPECT_EQ(Doc().CurrentFile, Path("copy.ico").toStdString());
+  EXPECT_FALSE(Doc().Modified);
+  EXPECT_EQ(RecentCaptions()[0], "1. " + Path("copy.ico"));
+
+  // Save writes over it; the file then holds what was written, and the next save does not ask.
+  Open(path);
+  Draw();
+  prompter.dialogs = {SaveOptions(), SaveOptions()};
+  prompter.saveOverAnswers.push_back(SaveOver::Save);
+  Trigger("mnuFile_2");
+  EXPECT_EQ(QFileInfo(path).size(), 2238);
+  EXPECT_FALSE(Doc().Modified);
+  const size_t asked = prompter.messages.size();
+  Trigger("mnuFile_2");
+  EXPECT_EQ(prompter.messages.size(), asked);
+
+  // A black-and-white icon saves at black and white, whatever was used last.
+  ASSERT_TRUE(WriteIconFile(Path("bw.ico").toStdString(), Surface(32, 32, 0), 0xE0E0E0, 1));
+  Open(Path("bw.ico"));
+  prompter.dialogs.push_back(Checked([&](QDialog& d) { EXPECT_EQ(DepthShown(d), 0); }));
+  Trigger("mnuFile_2");
+  EXPECT_EQ(QFileInfo(Path("bw.ico")).size(), 326);
+}
+
+// The save prompt's Yes goes through the same question, and its Cancel stops
+// the command that asked.
+TEST_F(FileCommandsTest, TheSavePromptAsksBeforeSavingOverMoreToo) {
+  const QString path = MultiImageIcon("multi.ico");
+  const QByteArray original = ReadAll(path);
+  Open(path);
+  Draw();
+  const Surface drawn = Doc().WorkingImage;
+  prompter.answers.push_back(Answer::Yes);
+  prompter.dialogs.push_back(SaveOptions());
+  prompter.saveOverAnswers.push_back(SaveOver::Cancel);
+  Trigger("mnuFile_0");
+  EXPECT_EQ(ReadAll(path), original);
+  EXPECT_EQ(Doc().WorkingImage, drawn) << "New did not go on";
+  EXPECT_TRUE(Doc().Modified);
+}
+
+// Open and New start afresh: Undo is disabled and cannot bring the earlier
+// picture back under the new name, and no selection is carried over.
+TEST_F(FileCommandsTest, OpenAndNewStartWithNothingToUndoAndNoSelection) {
+  const QString a = SampleIcon("a.ico");
+  ASSERT_TRUE(WriteIconFile(Path("b.ico").toStdString(), Surface(32, 32, Rgb(0, 0, 255)), 0xE0E0E0, 4));
+  QAction* undo = window->Action("mnuEdit_0");
+  auto* undoButton = window->findChild<QToolButton*>("tbUndo");
+  for (const char* command : {"open", "new"}) {
+    Open(a);
+    Draw();
+    Doc().Selection = {2, 2, 6, 6};
+    Doc().SelectionActive = true;
+    window->RePaint();
+    ASSERT_TRUE(undo->isEnabled());
+    prompter.answers.push_back(Answer::No);
+    if (command == std::string("open")) Open(Path("b.ico"));
+    else Trigger("mnuFile_0");
+    const Surface picture = Doc().WorkingImage;
+    EXPECT_FALSE(undo->isEnabled()) << command;
+    EXPECT_FALSE(undoButton->isEnabled()) << command;
+    undo->trigger();
+    EXPECT_EQ(Doc().WorkingImage, picture) << command;
+    EXPECT_FALSE(Doc().SelectionActive) << command;
+    EXPECT_EQ(window->View()->Rendered(), Surface(273, 281, picture.GetPixel(0, 0))) << command << ": no marquee";
+  }
+}
+
+// An image operation marks the document changed, so closing asks to save.
+TEST_F(FileCommandsTest, ClosingAfterAFlipAsksToSave) {
+  Open(SampleIcon("a.ico"));
+  window->show();
+  Trigger("mnuFlip_0");
+  prompter.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(window->close());
+  ASSERT_FALSE(prompter.messages.empty());
+  EXPECT_EQ(prompter.messages.back().text, "Do you want to save changes ?");
+  EXPECT_TRUE(window->isVisible());
+}
+
+// A cursor made from a cursor starts from that cursor's hotspot and depth.
+TEST_F(FileCommandsTest, ACursorExportStartsAtTheCursorsHotspotAndDepth) {
+  ASSERT_TRUE(WriteCursorFile(Path("arrow.cur").toStdString(), Surface(32, 32, 0), 0xE0E0E0, 8, PaletteMode::Standard,
+                              {5, 6}));
+  Open(Path("arrow.cur"));
+  SaveThrough("mnuExport_0", Path("copy.cur"), Checked([&](QDialog& d) {
+                EXPECT_EQ(Child<QLineEdit>(d, "txtHotX")->text() + "," + Child<QLineEdit>(d, "txtHotY")->text(), "5,6");
+                EXPECT_EQ(DepthShown(d), 2);
+              }));
+  const QByteArray copy = ReadAll(Path("copy.cur"));
+  ASSERT_EQ(copy.size(), 2238);
+  EXPECT_EQ((std::array{U16At(copy, 10), U16At(copy, 12)}), (std::array{5u, 6u}));
+}
+
 // Each command asks for its own file type and writes at the depth picked in
 // the options; only Save As takes the file as the document's.
 TEST_F(FileCommandsTest, ExportsLeaveTheDocumentAloneAndSaveAsTakesTheFile) {
@@ -157,6 +310,7 @@ TEST_F(FileCommandsTest, ExportsLeaveTheDocumentAloneAndSaveAsTakesTheFile) {
   EXPECT_EQ(QFileInfo(Path("a.bmp")).size(), 190);
   const QByteArray pcx = ReadAll(Path("a.pcx")), icon = ReadAll(Path("a.ico"));
   EXPECT_EQ(pcx.left(4), QByteArray("\x0a\x05\x01\x01", 4));  // PCX, run-length, 1 bit
+  EXPECT_EQ(pcx.mid(16, 6), QByteArray("\x00\x00\x00\xff\xff\xff", 6)) << "black and white in the header palette";
   // The cursor is the icon with type 2 and the hotspot in its entry.
   QByteArray cursor = ReadAll(Path("a.cur"));
   ASSERT_EQ(cursor.size(), 326);
@@ -197,11 +351,11 @@ TEST_F(FileCommandsTest, NewGoesThroughTheSavePrompt) {
   window->SetTransparentColour(Rgb(0, 255, 0));
   Doc().Modified = true;
   prompter.answers.push_back(Answer::Yes);
-  prompter.dialogs.push_back(SaveOptions(0));
+  prompter.dialogs.push_back(SaveOptions());
   Trigger("mnuFile_0");
   EXPECT_EQ(prompter.messages[0].text, "Do you want to save changes ?");
   EXPECT_EQ(prompter.messages[0].icon, Icon::Question);
-  EXPECT_EQ(QFileInfo(path).size(), 326);
+  EXPECT_EQ(QFileInfo(path).size(), 766);
   EXPECT_EQ(Doc().WorkingImage, Surface(32, 32, Rgb(0, 255, 0)));
   EXPECT_EQ(window->Preview()->image().pixel(5, 5), qRgb(0, 255, 0));
   EXPECT_EQ(std::tuple(Doc().CurrentFile, Doc().Modified, window->windowTitle()),

@@ -83,8 +83,8 @@ class FileWindowTest : public ::testing::Test {
   void TearDown() override {
     window.reset();
     ClearRecentSettings();
-    EXPECT_TRUE(prompter.answers.empty() && prompter.dialogs.empty() && prompter.saveNames.empty() &&
-                prompter.openNames.empty())
+    EXPECT_TRUE(prompter.answers.empty() && prompter.saveOverAnswers.empty() && prompter.dialogs.empty() &&
+                prompter.saveNames.empty() && prompter.openNames.empty())
         << "a scripted answer was not asked for";
   }
 

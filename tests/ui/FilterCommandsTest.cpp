@@ -177,6 +177,20 @@ TEST_F(FilterUiTest, DialogsStartPresetAndCancelChangesNothing) {
   EXPECT_TRUE(doc.SelectionActive && !doc.UndoAvailable());
 }
 
+// Without "MS Sans Serif" the font list starts on the desktop's general font,
+// not on whatever family sorts first.
+TEST_F(FilterUiTest, TheFontListStartsOnTheGeneralFontWithoutThePreferredFace) {
+  if (QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))) GTEST_SKIP() << "the preferred face is installed";
+  const QString general = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+  prompter.dialogs.push_back([&](QDialog& dialog) {
+    auto* fonts = Child<QComboBox>(dialog, "cmbFonts");
+    EXPECT_EQ(QFontInfo(QFont(fonts->currentText())).family(), general) << fonts->currentText().toStdString();
+    EXPECT_NE(fonts->currentIndex(), 0) << "this machine's first family is the general font: the test proves nothing";
+    return Click(dialog, "cmdCancel");
+  });
+  window.RunTextTool(0, 0, kFore);
+}
+
 // A right-button press of the Text tool at pixel (5, 20) opens the dialog there in the back
 // colour on 8 points. The controls redraw the result (a size no font can take keeps the
 // last drawing); Set stamps the text from that corner in that one colour.

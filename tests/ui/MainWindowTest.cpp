@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QWindow>
 
 #include "support/ScriptedPrompter.h"
 #include "ui/EditView.h"
@@ -124,6 +125,16 @@ TEST_F(MainWindowTest, StatusShowsTheViewColourAndClearsOverTheWindow) {
   QTest::mouseMove(View(), QPoint(200, 200));
   EXPECT_EQ(window->StatusText(), "RGB: 224 224 224");
   QTest::mouseMove(window->centralWidget(), QPoint(460, 450));
+  EXPECT_EQ(window->StatusText(), "");
+}
+
+// Leaving the window straight from the view, with no move over the window's
+// own surface on the way, clears the status line too.
+TEST_F(MainWindowTest, StatusClearsWhenThePointerLeavesTheWindow) {
+  QTest::mouseMove(View(), QPoint(3, 3));
+  ASSERT_EQ(window->StatusText(), "RGB: 224 224 224");
+  QEvent leave(QEvent::Leave);  // what the window system sends the window
+  QCoreApplication::sendEvent(window->windowHandle(), &leave);
   EXPECT_EQ(window->StatusText(), "");
 }
 

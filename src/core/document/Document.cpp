@@ -22,6 +22,18 @@ void Document::CreateBackup() {
   SetUndoAvailable(true);
 }
 
+void Document::BeginChange() {
+  CreateBackup();
+  Modified = true;
+}
+
+void Document::BeginNewPicture() {
+  SetUndoAvailable(false);
+  undoImage_.reset();
+  DestroyMask();
+  MovingSelection = false;
+}
+
 bool Document::RestoreBackup() {
   if (!undoAvailable_ || !undoImage_) return false;
   WorkingImage = *undoImage_;

@@ -46,6 +46,12 @@ class Document {
 
   // One level of undo over the pixels only; no redo. Neither touches Modified.
   void CreateBackup();
+  // Every change to the pixels starts here: the snapshot, and the unsaved
+  // flag, so that closing afterwards asks to save.
+  void BeginChange();
+  // A new picture (New, Open) has nothing to undo into and no selection: the
+  // old picture's snapshot would come back under the new file's name.
+  void BeginNewPicture();
   // Returns false (and does nothing) when no snapshot is waiting.
   bool RestoreBackup();
   bool UndoAvailable() const { return undoAvailable_; }

@@ -1,15 +1,31 @@
 #include "files/DocumentFiles.h"
 
+#include "formats/FileIo.h"
+
 namespace gs {
 
-Outcome<IconImage> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng) {
-  auto read = ReadIconFile(path, doc.TransparentColor, decodePng);
-  if (!read) return read;
+Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng) {
+  using Result = Outcome<OpenedIcon>;
+  // Read once: the image and the description of the whole file come from the same bytes.
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) return Result::Failure(bytes.Reason());
+  auto read = ReadIconImage(*bytes, doc.TransparentColor, decodePng);
+  if (!read) return Result::Failure(read.Reason());
+  const auto dir = ReadIconDirectory(*bytes);
+  if (!dir) return Result::Failure(dir.Reason());
   doc.WorkingImage = read->image;
   doc.IconMask = read->mask;
   doc.CurrentFile = path;
   doc.Modified = false;
-  return read;
+  doc.BeginNewPicture();
+  IconFileContents contents = DescribeIconFile(*dir, *read);
+  return OpenedIcon{std::move(read).Value(), contents};
+}
+
+void NewDocument(Document& doc) {
+  doc.ClearToTransparent(Rect::FromSize(0, 0, kImageSize, kImageSize));
+  doc.CurrentFile.clear();
+  doc.BeginNewPicture();
 }
 
 Outcome<void> SaveDocumentAsIcon(Document& doc, const std::string& path, int depth, PaletteMode mode) {

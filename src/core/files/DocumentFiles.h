@@ -7,13 +7,24 @@
 #include <string>
 
 #include "document/Document.h"
+#include "files/FileContents.h"
 #include "formats/FormatFiles.h"
 
 namespace gs {
 
+struct OpenedIcon {
+  IconImage icon;             // the image taken, and for a cursor its hotspot
+  IconFileContents contents;  // everything the file holds
+};
+
 // On success: WorkingImage and IconMask from the file (masked pixels in the
-// document's TransparentColor), CurrentFile = path, Modified = false.
-Outcome<IconImage> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng = {});
+// document's TransparentColor), CurrentFile = path, Modified = false, and a new
+// picture's start: no undo snapshot, no selection.
+Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng = {});
+
+// New: a blank picture of the transparent colour with no file, no undo
+// snapshot and no selection. Modified and IconMask stay as they were.
+void NewDocument(Document& doc);
 
 // On success: IconMask = the mask written, CurrentFile = path, Modified = false.
 Outcome<void> SaveDocumentAsIcon(Document& doc, const std::string& path, int depth,

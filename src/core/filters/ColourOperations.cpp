@@ -11,7 +11,7 @@ Rect ClippedOperationRect(const Document& doc) {
 }
 
 void InterchangeColors(Document& doc) {
-  doc.CreateBackup();
+  doc.BeginChange();
   const Rect r = ClippedOperationRect(doc);
   if (r.IsEmpty()) return;
   Surface& image = doc.WorkingImage;
@@ -21,7 +21,7 @@ void InterchangeColors(Document& doc) {
 }
 
 void ReplaceColor(Document& doc, Colour from, Colour to) {
-  doc.CreateBackup();
+  doc.BeginChange();
   const Rect r = ClippedOperationRect(doc);
   if (r.IsEmpty()) return;
   BlitOverColour(doc.WorkingImage, r.left, r.top, r.Width(), r.Height(), from & 0xFFFFFF, to & 0xFFFFFF,
@@ -30,7 +30,7 @@ void ReplaceColor(Document& doc, Colour from, Colour to) {
 
 void ReduceColours(Document& doc, int menuIndex) {
   static constexpr int kBitCounts[] = {1, 4, 8};
-  doc.CreateBackup();
+  doc.BeginChange();
   if (menuIndex < 0 || menuIndex > 2) return;
   doc.WorkingImage = ExpandDib(GetBitsAtDepth(doc.WorkingImage, kBitCounts[menuIndex]));
 }

@@ -2,7 +2,7 @@
 // Colour operations of the Filters menu: pixels keep their place and change
 // their colour. Interchange and Replace work on the selection when one is
 // active; the reductions always work on the whole image. Each takes the undo
-// snapshot first, keeps the selection and leaves Modified alone.
+// snapshot first, marks the document modified and keeps the selection.
 
 #include "document/Document.h"
 

@@ -16,7 +16,7 @@ void CrystallizeBlocks(const Surface& source, int w, int h, int n, Surface& dest
 }
 
 void Crystal(Document& doc, int n) {
-  doc.CreateBackup();
+  doc.BeginChange();
   CrystallizeBlocks(doc.WorkingImage, kImageSize, kImageSize, n, doc.WorkingImage);
 }
 

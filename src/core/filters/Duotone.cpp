@@ -25,7 +25,7 @@ Surface ReDrawDuo(const Document& doc, Colour duotone) {
 }
 
 void ApplyDuotone(Document& doc, Colour duotone) {
-  doc.CreateBackup();
+  doc.BeginChange();
   doc.WorkingImage = ReDrawDuo(doc, duotone);
   doc.DestroyMask();
 }

@@ -25,7 +25,7 @@ Surface ReDrawResample(const Document& doc, const ResampleFields& fields) {
 }
 
 void ApplyResample(Document& doc, const ResampleFields& fields) {
-  doc.CreateBackup();
+  doc.BeginChange();
   doc.WorkingImage = ReDrawResample(doc, fields);
   doc.DestroyMask();
 }

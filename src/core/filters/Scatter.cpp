@@ -34,7 +34,7 @@ Surface ReDrawQuake(const Document& doc, int shift, bool showEnds) {
 }
 
 void ApplyScatter(Document& doc, int shift, bool showEnds) {
-  doc.CreateBackup();
+  doc.BeginChange();
   doc.WorkingImage = ReDrawQuake(doc, shift, showEnds);
   doc.DestroyMask();
 }

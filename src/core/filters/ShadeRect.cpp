@@ -34,7 +34,7 @@ bool ShadeRect(Surface& image, const Rect& r, bool keepTransparent, Colour trans
 }
 
 void ShadeCommand(Document& doc, Colour highlight) {
-  doc.CreateBackup();
+  doc.BeginChange();
   ShadeRect(doc.WorkingImage, ClippedOperationRect(doc), true, doc.TransparentColor, highlight & 0xFFFFFF);
 }
 

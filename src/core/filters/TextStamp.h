@@ -17,7 +17,10 @@ inline constexpr int kInitialTextSizeIndex = 4;
 inline constexpr const char* kPreferredTextFace = "MS Sans Serif";
 
 // Index of the entry that equals `preferred` ignoring letter case (the whole
-// entry, not a part of it); 0 when there is none or the list is empty.
-int PreferredFaceIndex(const std::vector<std::string>& faces, const std::string& preferred = kPreferredTextFace);
+// entry, not a part of it); failing that, of the entry that equals `fallback`
+// (the desktop's general font, so the list does not start on whatever face
+// happens to sort first); 0 when neither is there or the list is empty.
+int PreferredFaceIndex(const std::vector<std::string>& faces, const std::string& preferred = kPreferredTextFace,
+                       const std::string& fallback = {});
 
 }  // namespace gs

@@ -79,7 +79,7 @@ void RotateByAngle(Surface& image, double angle, Colour fill) {
 
 void FlipCommand(Document& doc, int menuIndex) {
   if (menuIndex != 0 && menuIndex != 1) return;
-  doc.CreateBackup();
+  doc.BeginChange();
   if (menuIndex == 0)
     MirrorUpsideDown(doc.WorkingImage);
   else
@@ -89,12 +89,12 @@ void FlipCommand(Document& doc, int menuIndex) {
 void RotateCommand(Document& doc, int menuIndex) {
   static constexpr int kCodes[] = {90, 270, 180};
   if (menuIndex < 0 || menuIndex > 2) return;
-  doc.CreateBackup();
+  doc.BeginChange();
   RotateByQuarters(doc.WorkingImage, kCodes[menuIndex]);
 }
 
 void Angle(Document& doc, int angle, Colour backColour) {
-  doc.CreateBackup();
+  doc.BeginChange();
   if (angle == 0) return;
   RotateByAngle(doc.WorkingImage, angle, backColour & 0xFFFFFF);
 }

@@ -24,8 +24,8 @@ void RotateByQuarters(Surface& image, int angleCode);
 // forward mapping leaves; pixels nothing reaches take `fill`.
 void RotateByAngle(Surface& image, double angle, Colour fill);
 
-// The menu commands. Each takes the undo snapshot first and leaves Modified
-// and the selection alone.
+// The menu commands. Each takes the undo snapshot first, marks the document
+// modified and leaves the selection alone.
 // Flip menu: 0 "Horizontal" turns the image upside down, 1 "Vertical"
 // mirrors it left to right (the toolbar names them the other way round).
 void FlipCommand(Document& doc, int menuIndex);

@@ -80,7 +80,9 @@ std::vector<std::uint8_t> EncodePCXFile(const Surface& image, int depth) {
   h.bitsPerPixel = static_cast<std::uint8_t>(depth == 24 ? 8 : depth);
   h.planes = depth == 24 ? 3 : 1;
   h.bytesPerLine = static_cast<std::uint16_t>(depth == 24 ? kIconSide : dib.Stride());
-  if (depth == 4) PutRgbTriples(dib.table, h.palette16);
+  // Readers take a 2-colour picture's black and white from the header palette
+  // too; left zero, the picture would show as a negative.
+  if (depth == 1 || depth == 4) PutRgbTriples(dib.table, h.palette16);
 
   std::vector<std::uint8_t> encoded;
   if (depth == 24) {

@@ -24,7 +24,7 @@ struct [[gnu::packed]] PcxHeader {
   std::uint16_t yMax = 32;
   std::uint16_t hDpi = 96;
   std::uint16_t vDpi = 96;
-  std::array<std::uint8_t, 48> palette16{};  // red, green, blue; used at 16 colours
+  std::array<std::uint8_t, 48> palette16{};  // red, green, blue; used at 2 and 16 colours
   std::uint8_t reserved = 0;
   std::uint8_t planes = 1;
   std::uint16_t bytesPerLine = 0;

@@ -114,7 +114,7 @@ bool ToolController::KeyDown(int keyCode) {
   Document& doc = state_.Doc;
   // Clearing in the middle of a drag would be undone by its next move.
   if (keyCode != kKeyDelete || !doc.SelectionActive || GestureActive()) return false;
-  doc.CreateBackup();
+  doc.BeginChange();
   doc.ClearToTransparent(doc.Selection);
   return true;
 }

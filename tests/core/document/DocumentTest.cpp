@@ -41,5 +41,29 @@ TEST(Document, UndoRestoresTheStateBeforeTheLastChangeOnlyOnce) {
   EXPECT_EQ(told, (std::vector<bool>{true, false}));
 }
 
+// A change marks the document modified as it takes the snapshot; a new picture
+// drops both the snapshot and the selection, and says so to the menus.
+TEST(Document, ChangesMarkTheDocumentAndANewPictureForgetsTheOldOne) {
+  Document doc;
+  std::vector<bool> told;
+  doc.UndoAvailabilityChanged = [&](bool on) { told.push_back(on); };
+  doc.BeginChange();
+  EXPECT_TRUE(doc.Modified);
+  EXPECT_TRUE(doc.UndoAvailable());
+  doc.WorkingImage.SetPixel(1, 1, Rgb(255, 0, 0));
+  doc.Selection = {1, 2, 3, 4};
+  doc.SelectionActive = doc.MovingSelection = true;
+
+  doc.BeginNewPicture();
+  EXPECT_FALSE(doc.UndoAvailable());
+  EXPECT_FALSE(doc.RestoreBackup());
+  EXPECT_EQ(doc.WorkingImage.GetPixel(1, 1), Rgb(255, 0, 0)) << "the picture itself is the caller's";
+  EXPECT_FALSE(doc.SelectionActive);
+  EXPECT_FALSE(doc.MovingSelection);
+  EXPECT_EQ(doc.Selection, Rect{});
+  EXPECT_TRUE(doc.Modified) << "whether the new picture is saved is the caller's";
+  EXPECT_EQ(told, (std::vector<bool>{true, false}));
+}
+
 }  // namespace
 }  // namespace gs

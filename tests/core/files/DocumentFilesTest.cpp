@@ -49,6 +49,28 @@ TEST_F(DocumentFiles, SavingAnIconNamesTheFileACursorDoesNotAndOpeningReplacesTh
   EXPECT_FALSE(opened.Modified);
 }
 
+// Open and New start a new picture: Undo must not bring back the old one under
+// the new name, and no selection is carried over.
+TEST_F(DocumentFiles, OpenAndNewLeaveNothingToUndoAndNoSelection) {
+  ASSERT_TRUE(SaveDocumentAsIcon(doc_, Path("a.ico"), 24));
+  for (bool open : {true, false}) {
+    doc_.BeginChange();
+    doc_.Selection = {2, 2, 5, 5};
+    doc_.SelectionActive = true;
+    if (open) {
+      ASSERT_TRUE(OpenIconIntoDocument(doc_, Path("a.ico")));
+    } else {
+      NewDocument(doc_);
+      EXPECT_EQ(doc_.WorkingImage, Surface(32, 32, doc_.TransparentColor));
+      EXPECT_EQ(doc_.CurrentFile, "");
+      EXPECT_TRUE(doc_.Modified) << "New leaves the flag to the save prompt";
+    }
+    EXPECT_FALSE(doc_.UndoAvailable()) << open;
+    EXPECT_FALSE(doc_.SelectionActive) << open;
+    EXPECT_EQ(doc_.Selection, Rect{}) << open;
+  }
+}
+
 TEST_F(DocumentFiles, AFailedSaveOrExportChangesNothing) {
   Put("a.ico", "old");
   fs::create_directory(Path("taken.ico"));

@@ -111,8 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                {{0, "424D 360C0000 0000 0000 36000000 | 28000000 20000000 20000000 0100 1800 00000000 000C0000"
                     "00000000 00000000 00000000 00000000 | FFFFFF"},
                 {54 + 31 * 3, "0000FF"}, {-96, "E0E0E0"}, {-3, "FFFFFF"}}},
+        // Black and white are the first two entries of the header palette.
         Golden{"Pcx1", EncodePCXFile(kFlatRed, 1), 128 + 32 * 2,
-               {{0, "0A 05 01 01 0100 0100 2000 2000 6000 6000" + Zeros(48) + "00 01 0400" + Zeros(60)}}},
+               {{0, "0A 05 01 01 0100 0100 2000 2000 6000 6000 000000 FFFFFF" + Zeros(42) + "00 01 0400" +
+                        Zeros(60)}}},
         Golden{"Pcx4", EncodePCXFile(kFlatRed, 4), 128 + 32 * 2,  // header palette as red, green, blue
                {{0, "0A 05 01 04 0100 0100 2000 2000 6000 6000"}, {16 + 7 * 3, "808080 C0C0C0"},
                 {64, "00 01 1000" + Zeros(60) + "D0 99"}}},  // red is index 9, two per byte

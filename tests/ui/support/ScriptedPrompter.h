@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -19,10 +20,12 @@ class ScriptedPrompter final : public Prompter {
     Icon icon;
     QString text;
     QString title;
+    bool overVisibleParent = false;  // asked over a window that was on the screen
   };
 
   std::vector<Message> messages;
   std::deque<Answer> answers;
+  std::deque<SaveOverAnswer> saveOverAnswers;
   std::deque<QString> openNames;
   std::deque<QString> saveNames;
   std::deque<std::optional<QColor>> colours;
@@ -32,18 +35,16 @@ class ScriptedPrompter final : public Prompter {
   QStringList lastFilters;
   QString lastDefaultSuffix;
 
-  void ShowMessage(QWidget*, Icon icon, const QString& text, const QString& title) override {
-    messages.push_back({icon, text, title});
+  void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) override {
+    messages.push_back({icon, text, title, parent && parent->isVisible()});
   }
-  Answer AskYesNoCancel(QWidget*, const QString& text, const QString& title) override {
-    messages.push_back({Icon::Question, text, title});
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text.toStdString();
-      return Answer::Cancel;
-    }
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
+  Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) override {
+    messages.push_back({Icon::Question, text, title, parent && parent->isVisible()});
+    return PopAnswer(answers, text, Answer::Cancel);
+  }
+  SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title) override {
+    messages.push_back({Icon::Exclamation, text, title, parent && parent->isVisible()});
+    return PopAnswer(saveOverAnswers, text, SaveOverAnswer::Cancel);
   }
   QString GetOpenFileName(QWidget*, const QString& title, const QStringList& filters) override {
     lastDialogTitle = title;
@@ -77,6 +78,16 @@ class ScriptedPrompter final : public Prompter {
   }
 
  private:
+  template <class A>
+  static A PopAnswer(std::deque<A>& queue, const QString& question, A cancel) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "unexpected question: " << question.toStdString();
+      return cancel;
+    }
+    const A a = queue.front();
+    queue.pop_front();
+    return a;
+  }
   static QString Pop(std::deque<QString>& queue, const char* what) {
     if (queue.empty()) {
       ADD_FAILURE() << "unexpected " << what << " file dialog";
