@@ -31,11 +31,9 @@ class SectionMap {
     for (const SectionHeader& s : sections_) {
       const std::uint64_t span = std::max(s.VirtualSize, s.SizeOfRawData);
       if (rva < s.VirtualAddress || rva - s.VirtualAddress >= span) continue;
-      const std::uint64_t into = rva - s.VirtualAddress;
-      // Past the raw data the loader fills with zeros: nothing of it is in the file.
-      if (into >= s.SizeOfRawData) return std::nullopt;
-      const std::uint64_t start = std::uint64_t{s.PointerToRawData} + into;
+      const std::uint64_t start = std::uint64_t{s.PointerToRawData} + (rva - s.VirtualAddress);
       const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{s.PointerToRawData} + s.SizeOfRawData, file_.size());
+      // Past the raw data the loader fills with zeros: nothing of it is in the file.
       if (start >= end) return std::nullopt;
       return file_.subspan(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
     }

@@ -119,14 +119,49 @@ INSTANTIATE_TEST_SUITE_P(
                                  ExecutableFormat::Ne}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadResourceIcons, TakesTheFirstLanguageOfGroupsAndImages) {
+TEST(ReadResourceIcons, TakesTheFirstLanguageAndTheFirstOfAnId) {
   auto types = Content();
   types[kIcons].resources[1].otherLanguages = {kImage24};  // icon 2
+  types[kIcons].resources.push_back({Id(2), kImage1});
   types[kGroups].resources[2].otherLanguages = {GroupData({EntryFor(kImage1, 1)})};  // group 300
   auto icons = ReadResourceIcons(BuildPe({.types = types}).file);
   ASSERT_TRUE(icons) << icons.Reason();
   EXPECT_EQ(icons->groups.at(0).images.at(0).Text(), "32x32@4");
   EXPECT_EQ(icons->groups.at(2).images.at(0).Text(), "48x48@24");
+}
+
+// Group entries often leave sizes and depth 0: the images' own headers say
+// what they are, and the entry only where the data has no header we know.
+TEST(ReadResourceIcons, DescribesImagesByTheirOwnHeaders) {
+  const Bytes png = SolidRgbaPng(48, 40, {0, 0, 0, 0});
+  const Bytes unknown = Hex("01020304");
+  auto blank = [](const Bytes& image, std::uint16_t id) {
+    GroupIconDirEntry e = EntryFor(image, id);
+    e.bWidth = e.bHeight = 0, e.wBitCount = 0;
+    return e;
+  };
+  GroupIconDirEntry told = EntryFor(unknown, 3);
+  told.bWidth = 24, told.bHeight = 0, told.wBitCount = 8;
+  auto icons = ReadResourceIcons(BuildPe({.types = {{kResourceTypeIcon, {{Id(1), kImage4}, {Id(2), png}, {Id(3), unknown}}},
+                                                    {kResourceTypeGroupIcon, {{Id(1), GroupData({blank(kImage4, 1), blank(png, 2), told})}}}}})
+                                     .file);
+  ASSERT_TRUE(icons) << icons.Reason();
+  std::vector<std::string> texts;
+  for (const auto& image : icons->groups.at(0).images) texts.push_back(image.Text());
+  EXPECT_EQ(texts, (std::vector<std::string>{"32x32@4", "48x40@png", "24x256@8"}));
+  EXPECT_EQ(icons->groups.at(0).images.at(1).bitCount, 32);
+}
+
+// In a PE file the image's resource says how long it is; a group that says
+// otherwise is mistaken (only NE files round resource lengths up).
+TEST(ReadResourceIcons, TakesPeImagesAtTheirResourceLength) {
+  GroupIconDirEntry understated = EntryFor(kImage4, 2);
+  understated.dwBytesInRes = 100;
+  auto icons = ReadResourceIcons(BuildPe({.types = {{kResourceTypeIcon, {{Id(2), kImage4}}},
+                                                    {kResourceTypeGroupIcon, {{Id(1), GroupData({understated})}}}}})
+                                     .file);
+  ASSERT_TRUE(icons) << icons.Reason();
+  EXPECT_EQ(icons->groups.at(0).ico, ExpectedIco({{kImage4, EntryFor(kImage4, 2)}}));
 }
 
 // PE names are UTF-16 (a pair makes one character, half a pair is replaced);
@@ -174,6 +209,12 @@ Bytes GroupsFirstNe() {
 }
 const std::size_t kImage24Padding = AlignUp(kImage24.size(), 512) - kImage24.size();
 Bytes Cut(Bytes file, std::size_t n) { return Slice(file, 0, file.size() - n); }
+std::uint32_t NamedImageOffset() {
+  const BuiltPe pe = BuildPe({.types = Content()});
+  return GetU32(pe.file, pe.nameEntries[kGroups][0]) & 0xFFFF;
+}
+// Where the builder puts the first name in an NE resource table: after the shift, two types, the closing 0.
+constexpr std::uint16_t kNeNameOffset = 2 + (8 + 4 * 12) + (8 + 3 * 12) + 2;
 Bytes GroupOf(std::vector<GroupIconDirEntry> entries) { return GroupData(entries); }
 
 // Where a directory entry points (its subdirectory or data entry), in the file and in the directory.
@@ -228,6 +269,15 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"ImageInAnotherSection",  // the code section's bytes are as good as any
                    DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kIcons][2], 0x1000); PutU32(pe.file, pe.dataEntries[kIcons][2] + 4, 0x200); }),
                    "", kAll},
+        // Old linkers leave the size in memory 0: the size in the file stands for it.
+        DamageCase{"SectionWithoutASizeInMemory", DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.sectionTable + 40 + 8, 0); }), "", kAll},
+        // An image under a name cannot be one a group names by number, whatever the name's offset.
+        DamageCase{"NamedImage", DamagedPe([](BuiltPe& pe) {
+                     const std::uint32_t name = GetU32(pe.file, pe.nameEntries[kGroups][0]);  // "MAINICON"
+                     PutU32(pe.file, pe.nameEntries[kIcons][3], name);
+                     const std::size_t group300 = pe.At(GetU32(pe.file, pe.dataEntries[kGroups][2]) - BuiltPe::kResourceRva);
+                     PutU16(pe.file, group300 + 6 + 12, name & 0xFFFF);
+                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + std::to_string(NamedImageOffset()) + ", which the file does not hold"}},
         DamageCase{"GroupDataOutsideTheFile", DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kGroups][0], 0x7FFFFFF0); }),
                    "", {"5", "300"}, {"icon MAINICON: its data lies outside the file"}},
         DamageCase{"GroupLanguagesLoopToTheirParent", DamagedPe([](BuiltPe& pe) {
@@ -305,6 +355,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"LastImageWithoutItsPadding", Cut(GroupsFirstNe(), kImage24Padding), "", kAll},
         DamageCase{"LastImageCutShort", Cut(GroupsFirstNe(), kImage24Padding + 1), "", {"MAINICON", "5"},
                    {"icon 300: image 1 (icon 7) is cut short"}},
+        DamageCase{"NamedImage", DamagedNe(4, [](BuiltNe& ne) {
+                     const std::uint16_t name = GetU16(ne.file, ne.nameInfos[kGroups][0] + 6);  // "MAINICON"
+                     PutU16(ne.file, ne.nameInfos[kIcons][3] + 6, name);
+                     PutU16(ne.file, (GetU16(ne.file, ne.nameInfos[kGroups][2]) << 4) + 6 + 12, name);
+                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + std::to_string(kNeNameOffset) + ", which the file does not hold"}},
         DamageCase{"GroupNameOutsideTheFile", DamagedNe(4, [](BuiltNe& ne) { PutU16(ne.file, ne.nameInfos[kGroups][0] + 6, 0x7FFF); }),
                    "", {"5", "300"}, {"icon ?: its name lies outside the file"}},
         DamageCase{"AlignmentOutOfRange", DamagedNe(4, [](BuiltNe& ne) { PutU16(ne.file, ne.resourceTable, 25); }),
