@@ -7,16 +7,7 @@ namespace gs {
 namespace {
 
 // Each reader checks that it took exactly as many bytes as its struct holds.
-class SizeCheck {
- public:
-  SizeCheck(const ByteReader& r, std::size_t size) : r_(r), start_(r.Offset()), size_(size) {}
-  ~SizeCheck() { assert(!r_.Ok() || r_.Offset() - start_ == size_); }
-
- private:
-  const ByteReader& r_;
-  std::size_t start_;
-  std::size_t size_;
-};
+void CheckSize(const ByteReader& r, std::size_t start, std::size_t size) { assert(!r.Ok() || r.Offset() - start == size); }
 
 template <std::size_t N>
 void ReadBytes(ByteReader& r, std::uint8_t (&out)[N]) {
@@ -27,16 +18,17 @@ void ReadBytes(ByteReader& r, std::uint8_t (&out)[N]) {
 }  // namespace
 
 DosHeader ReadDosHeader(ByteReader& r) {
-  SizeCheck check(r, sizeof(DosHeader));
+  const std::size_t start = r.Offset();
   DosHeader h;
   h.e_magic = r.U16();
   ReadBytes(r, h.e_other);
   h.e_lfanew = r.U32();
+  CheckSize(r, start, sizeof(DosHeader));
   return h;
 }
 
 CoffFileHeader ReadCoffFileHeader(ByteReader& r) {
-  SizeCheck check(r, sizeof(CoffFileHeader));
+  const std::size_t start = r.Offset();
   CoffFileHeader h;
   h.Machine = r.U16();
   h.NumberOfSections = r.U16();
@@ -45,19 +37,21 @@ CoffFileHeader ReadCoffFileHeader(ByteReader& r) {
   h.NumberOfSymbols = r.U32();
   h.SizeOfOptionalHeader = r.U16();
   h.Characteristics = r.U16();
+  CheckSize(r, start, sizeof(CoffFileHeader));
   return h;
 }
 
 DataDirectory ReadDataDirectory(ByteReader& r) {
-  SizeCheck check(r, sizeof(DataDirectory));
+  const std::size_t start = r.Offset();
   DataDirectory d;
   d.VirtualAddress = r.U32();
   d.Size = r.U32();
+  CheckSize(r, start, sizeof(DataDirectory));
   return d;
 }
 
 SectionHeader ReadSectionHeader(ByteReader& r) {
-  SizeCheck check(r, sizeof(SectionHeader));
+  const std::size_t start = r.Offset();
   SectionHeader s;
   ReadBytes(r, s.Name);
   s.VirtualSize = r.U32();
@@ -69,11 +63,12 @@ SectionHeader ReadSectionHeader(ByteReader& r) {
   s.NumberOfRelocations = r.U16();
   s.NumberOfLinenumbers = r.U16();
   s.Characteristics = r.U32();
+  CheckSize(r, start, sizeof(SectionHeader));
   return s;
 }
 
 ResourceDirectoryTable ReadResourceDirectoryTable(ByteReader& r) {
-  SizeCheck check(r, sizeof(ResourceDirectoryTable));
+  const std::size_t start = r.Offset();
   ResourceDirectoryTable t;
   t.Characteristics = r.U32();
   t.TimeDateStamp = r.U32();
@@ -81,29 +76,32 @@ ResourceDirectoryTable ReadResourceDirectoryTable(ByteReader& r) {
   t.MinorVersion = r.U16();
   t.NumberOfNameEntries = r.U16();
   t.NumberOfIdEntries = r.U16();
+  CheckSize(r, start, sizeof(ResourceDirectoryTable));
   return t;
 }
 
 ResourceDirectoryEntry ReadResourceDirectoryEntry(ByteReader& r) {
-  SizeCheck check(r, sizeof(ResourceDirectoryEntry));
+  const std::size_t start = r.Offset();
   ResourceDirectoryEntry e;
   e.NameOrId = r.U32();
   e.OffsetToData = r.U32();
+  CheckSize(r, start, sizeof(ResourceDirectoryEntry));
   return e;
 }
 
 ResourceDataEntry ReadResourceDataEntry(ByteReader& r) {
-  SizeCheck check(r, sizeof(ResourceDataEntry));
+  const std::size_t start = r.Offset();
   ResourceDataEntry e;
   e.DataRva = r.U32();
   e.Size = r.U32();
   e.CodePage = r.U32();
   e.Reserved = r.U32();
+  CheckSize(r, start, sizeof(ResourceDataEntry));
   return e;
 }
 
 GroupIconDirEntry ReadGroupIconDirEntry(ByteReader& r) {
-  SizeCheck check(r, sizeof(GroupIconDirEntry));
+  const std::size_t start = r.Offset();
   GroupIconDirEntry e;
   e.bWidth = r.U8();
   e.bHeight = r.U8();
@@ -113,31 +111,34 @@ GroupIconDirEntry ReadGroupIconDirEntry(ByteReader& r) {
   e.wBitCount = r.U16();
   e.dwBytesInRes = r.U32();
   e.nID = r.U16();
+  CheckSize(r, start, sizeof(GroupIconDirEntry));
   return e;
 }
 
 NeHeader ReadNeHeader(ByteReader& r) {
-  SizeCheck check(r, sizeof(NeHeader));
+  const std::size_t start = r.Offset();
   NeHeader h;
   h.ne_magic = r.U16();
   ReadBytes(r, h.ne_other);
   h.ne_rsrctab = r.U16();
   h.ne_restab = r.U16();
   ReadBytes(r, h.ne_rest);
+  CheckSize(r, start, sizeof(NeHeader));
   return h;
 }
 
 NeTypeInfo ReadNeTypeInfo(ByteReader& r) {
-  SizeCheck check(r, sizeof(NeTypeInfo));
+  const std::size_t start = r.Offset();
   NeTypeInfo t;
   t.rtTypeID = r.U16();
   t.rtResourceCount = r.U16();
   t.rtReserved = r.U32();
+  CheckSize(r, start, sizeof(NeTypeInfo));
   return t;
 }
 
 NeNameInfo ReadNeNameInfo(ByteReader& r) {
-  SizeCheck check(r, sizeof(NeNameInfo));
+  const std::size_t start = r.Offset();
   NeNameInfo n;
   n.rnOffset = r.U16();
   n.rnLength = r.U16();
@@ -145,6 +146,7 @@ NeNameInfo ReadNeNameInfo(ByteReader& r) {
   n.rnID = r.U16();
   n.rnHandle = r.U16();
   n.rnUsage = r.U16();
+  CheckSize(r, start, sizeof(NeNameInfo));
   return n;
 }
 

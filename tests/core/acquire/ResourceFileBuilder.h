@@ -54,7 +54,7 @@ inline GroupIconDirEntry EntryFor(const Bytes& image, std::uint16_t id) {
   std::uint32_t w = 0, h = 0, bits = 0;
   if (image.size() >= 26 && image[0] == 0x89 && image[1] == 'P') {
     w = BigEndian32(image, 16), h = BigEndian32(image, 20), bits = 32;
-  } else {
+  } else if (image.size() >= 16) {
     w = image[4] | image[5] << 8, h = (image[8] | image[9] << 8) / 2, bits = image[14];
   }
   e.bWidth = static_cast<std::uint8_t>(w), e.bHeight = static_cast<std::uint8_t>(h);
