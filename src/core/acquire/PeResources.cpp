@@ -116,6 +116,10 @@ class ResourceTree {
       out.problem = "its data entry lies outside the resources";
       return out;
     }
+    if (data.Size == 0) {
+      out.problem = "it has no data";
+      return out;
+    }
     auto bytes = sections_.Data(data.DataRva, data.Size);
     if (!bytes) {
       out.problem = "its data lies outside the file";

@@ -99,6 +99,8 @@ Outcome<GroupPlan> PlanGroup(const RawResource& group, const IconResourceTable& 
     plan.images.push_back(bytes);
     plan.icoSize += bytes.size();
   }
+  // Offsets in an icon file are 32-bit.
+  if (plan.icoSize > UINT32_MAX) return Result::Failure("it is too large for an icon file");
   return plan;
 }
 

@@ -261,6 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"ImageRunsPastItsSection",
                    DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kIcons][3] + 4, 0x10000); }), "",
                    {"MAINICON", "5"}, {"icon 300: image 1 (icon 7): its data lies outside the file"}},
+        DamageCase{"ImageWithoutData", DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kIcons][3] + 4, 0); }), "",
+                   {"MAINICON", "5"}, {"icon 300: image 1 (icon 7): it has no data"}},
         // Addresses the loader fills with zeros are in no file.
         DamageCase{"ImageInTheSectionsUnstoredTail", DamagedPe([](BuiltPe& pe) {
                      PutU32(pe.file, pe.sectionTable + 40 + 8, 0x100000);
