@@ -209,13 +209,15 @@ Bytes GroupsFirstNe() {
 }
 const std::size_t kImage24Padding = AlignUp(kImage24.size(), 512) - kImage24.size();
 Bytes Cut(Bytes file, std::size_t n) { return Slice(file, 0, file.size() - n); }
-std::uint32_t NamedImageOffset() {
+// Where the name "MAINICON" lies, as the number a reader that took names for numbers would see.
+std::string PeNameOffset() {
   const BuiltPe pe = BuildPe({.types = Content()});
-  return GetU32(pe.file, pe.nameEntries[kGroups][0]) & 0xFFFF;
+  return std::to_string(GetU32(pe.file, pe.nameEntries[kGroups][0]) & 0xFFFF);
 }
-// Where the builder puts the first name in an NE resource table: after the shift, two types, the closing 0.
-constexpr std::uint16_t kNeNameOffset = 2 + (8 + 4 * 12) + (8 + 3 * 12) + 2;
-Bytes GroupOf(std::vector<GroupIconDirEntry> entries) { return GroupData(entries); }
+std::string NeNameOffset() {
+  const BuiltNe ne = BuildNe({.types = Content()});
+  return std::to_string(GetU16(ne.file, ne.nameInfos[kGroups][0] + 6));
+}
 
 // Where a directory entry points (its subdirectory or data entry), in the file and in the directory.
 std::size_t Target(const BuiltPe& pe, std::size_t entry) { return pe.At(GetU32(pe.file, entry + 4) & ~kResourceHighBit); }
@@ -253,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
     Pe, DamagedFiles,
     ::testing::Values(
         DamageCase{"GroupNamesAMissingImage",
-                   Pe([](auto& t) { t[kGroups].resources[1].data = GroupOf({EntryFor(kPng, 3), EntryFor(kImage4, 9)}); }), "", kAllBut5,
+                   Pe([](auto& t) { t[kGroups].resources[1].data = GroupData({EntryFor(kPng, 3), EntryFor(kImage4, 9)}); }), "", kAllBut5,
                    {"icon 5: image 2 names icon 9, which the file does not hold"}},
         DamageCase{"ImageRvaOutsideEverySection",
                    DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kIcons][2], 0x9000); }), "", kAllBut5,
@@ -279,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(
                      PutU32(pe.file, pe.nameEntries[kIcons][3], name);
                      const std::size_t group300 = pe.At(GetU32(pe.file, pe.dataEntries[kGroups][2]) - BuiltPe::kResourceRva);
                      PutU16(pe.file, group300 + 6 + 12, name & 0xFFFF);
-                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + std::to_string(NamedImageOffset()) + ", which the file does not hold"}},
+                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + PeNameOffset() + ", which the file does not hold"}},
         DamageCase{"GroupDataOutsideTheFile", DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.dataEntries[kGroups][0], 0x7FFFFFF0); }),
                    "", {"5", "300"}, {"icon MAINICON: its data lies outside the file"}},
         DamageCase{"GroupLanguagesLoopToTheirParent", DamagedPe([](BuiltPe& pe) {
@@ -300,14 +302,14 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"GroupNameOutsideTheResources",
                    DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.nameEntries[kGroups][0], kResourceHighBit | 0x7FFFFFF0); }), "",
                    {"5", "300"}, {"icon ?: its name lies outside the resources"}},
-        DamageCase{"GroupListsNoImages", Pe([](auto& t) { t[kGroups].resources[2].data = GroupOf({}); }), "", {"MAINICON", "5"},
+        DamageCase{"GroupListsNoImages", Pe([](auto& t) { t[kGroups].resources[2].data = GroupData({}); }), "", {"MAINICON", "5"},
                    {"icon 300: it lists no images"}},
         DamageCase{"GroupOfACursor", Pe([](auto& t) { t[kGroups].resources[2].data = GroupData({EntryFor(kImage1, 1)}, kCursorType); }),
                    "", {"MAINICON", "5"}, {"icon 300: its directory is not an icon's"}},
         DamageCase{"GroupCutShort", Pe([](auto& t) { t[kGroups].resources[2].data.pop_back(); }), "", {"MAINICON", "5"},
                    {"icon 300: its directory is cut short"}},
         DamageCase{"GroupOfTooManyImages",
-                   Pe([](auto& t) { t[kGroups].resources[2].data = GroupOf(std::vector(257, EntryFor(kImage1, 1))); }), "",
+                   Pe([](auto& t) { t[kGroups].resources[2].data = GroupData(std::vector(257, EntryFor(kImage1, 1))); }), "",
                    {"MAINICON", "5"}, {"icon 300: it lists 257 images, more than 256"}},
         DamageCase{"GroupTypeLoopsToTheRoot",
                    DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.typeEntries[kGroups] + 4, kResourceHighBit); }),
@@ -361,7 +363,7 @@ INSTANTIATE_TEST_SUITE_P(
                      const std::uint16_t name = GetU16(ne.file, ne.nameInfos[kGroups][0] + 6);  // "MAINICON"
                      PutU16(ne.file, ne.nameInfos[kIcons][3] + 6, name);
                      PutU16(ne.file, (GetU16(ne.file, ne.nameInfos[kGroups][2]) << 4) + 6 + 12, name);
-                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + std::to_string(kNeNameOffset) + ", which the file does not hold"}},
+                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 names icon " + NeNameOffset() + ", which the file does not hold"}},
         DamageCase{"GroupNameOutsideTheFile", DamagedNe(4, [](BuiltNe& ne) { PutU16(ne.file, ne.nameInfos[kGroups][0] + 6, 0x7FFF); }),
                    "", {"5", "300"}, {"icon ?: its name lies outside the file"}},
         DamageCase{"AlignmentOutOfRange", DamagedNe(4, [](BuiltNe& ne) { PutU16(ne.file, ne.resourceTable, 25); }),
