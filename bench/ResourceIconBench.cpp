@@ -16,7 +16,7 @@ using namespace gs::testing;
 // images each, 16 × 16 at 4 bits, 32 × 32 at 8, 48 × 48 at 32 and a 256 × 256
 // PNG, every image its own resource (about 13 KiB a group).
 Bytes LargeProgram(int groups) {
-  gs::testing::ResourceTypeSpec icons{gs::kResourceTypeIcon, {}}, directory{gs::kResourceTypeGroupIcon, {}};
+  gs::testing::ResourceType icons{gs::kResourceTypeIcon, {}}, directory{gs::kResourceTypeGroupIcon, {}};
   std::uint16_t id = 1;
   for (int g = 0; g < groups; ++g) {
     auto colour = [g](int x, int y) { return static_cast<std::uint32_t>(x * 7 + y * 13 + g); };

@@ -19,15 +19,15 @@ namespace gs::testing {
 inline ResourceName Id(std::uint16_t id) { return {.id = id}; }
 inline ResourceName Named(std::string name) { return {.named = true, .name = std::move(name)}; }
 
-struct ResourceSpec {
+struct Resource {
   ResourceName name;
   Bytes data;
   std::vector<Bytes> otherLanguages{};  // stored after the first
 };
 
-struct ResourceTypeSpec {
+struct ResourceType {
   std::uint16_t type = 0;
-  std::vector<ResourceSpec> resources;  // named ones first, as files store them
+  std::vector<Resource> resources;  // named ones first, as files store them
 };
 
 inline void PutU16(Bytes& b, std::size_t at, std::uint32_t v) { ByteWriter(b).Patch(at, v, 2); }
@@ -90,7 +90,7 @@ inline Bytes ExpectedIco(const std::vector<std::pair<Bytes, GroupIconDirEntry>>&
 
 struct PeLayout {
   bool pe32Plus = false;
-  std::vector<ResourceTypeSpec> types;
+  std::vector<ResourceType> types;
 };
 
 struct BuiltPe {
@@ -124,14 +124,14 @@ inline BuiltPe BuildPe(const PeLayout& layout) {
   for (std::size_t t = 0; t < types; ++t) typeDir[t] = at, at += 16 + 8 * layout.types[t].resources.size();
   std::vector<std::vector<std::size_t>> langDir(types), dataEntry(types), nameAt(types), dataAt(types);
   for (std::size_t t = 0; t < types; ++t)
-    for (const ResourceSpec& r : layout.types[t].resources) langDir[t].push_back(at), at += 16 + 8 * (1 + r.otherLanguages.size());
+    for (const Resource& r : layout.types[t].resources) langDir[t].push_back(at), at += 16 + 8 * (1 + r.otherLanguages.size());
   for (std::size_t t = 0; t < types; ++t)
-    for (const ResourceSpec& r : layout.types[t].resources) dataEntry[t].push_back(at), at += 16 * (1 + r.otherLanguages.size());
+    for (const Resource& r : layout.types[t].resources) dataEntry[t].push_back(at), at += 16 * (1 + r.otherLanguages.size());
   for (std::size_t t = 0; t < types; ++t)
-    for (const ResourceSpec& r : layout.types[t].resources) nameAt[t].push_back(at), at += r.name.named ? 2 + 2 * r.name.name.size() : 0;
+    for (const Resource& r : layout.types[t].resources) nameAt[t].push_back(at), at += r.name.named ? 2 + 2 * r.name.name.size() : 0;
   std::vector<std::vector<std::vector<std::size_t>>> payloadAt(types);
   for (std::size_t t = 0; t < types; ++t)
-    for (const ResourceSpec& r : layout.types[t].resources) {
+    for (const Resource& r : layout.types[t].resources) {
       payloadAt[t].emplace_back();
       at = AlignUp(at, 8), payloadAt[t].back().push_back(at), at += r.data.size();
       for (const Bytes& other : r.otherLanguages) at = AlignUp(at, 8), payloadAt[t].back().push_back(at), at += other.size();
@@ -176,10 +176,10 @@ inline BuiltPe BuildPe(const PeLayout& layout) {
     const auto& resources = layout.types[t].resources;
     out.typeEntries.push_back(entry(16 + 8 * t, layout.types[t].type, kResourceHighBit | static_cast<std::uint32_t>(typeDir[t])));
     std::size_t named = 0;
-    for (const ResourceSpec& r : resources) named += r.name.named;
+    for (const Resource& r : resources) named += r.name.named;
     directory(typeDir[t], named, resources.size() - named);
     for (std::size_t i = 0; i < resources.size(); ++i) {
-      const ResourceSpec& r = resources[i];
+      const Resource& r = resources[i];
       const std::uint32_t name = r.name.named ? kResourceHighBit | static_cast<std::uint32_t>(nameAt[t][i]) : r.name.id;
       out.nameEntries[t].push_back(entry(typeDir[t] + 16 + 8 * i, name, kResourceHighBit | static_cast<std::uint32_t>(langDir[t][i])));
       out.languageDirectories[t].push_back(out.resources + langDir[t][i]);
@@ -207,7 +207,7 @@ inline BuiltPe BuildPe(const PeLayout& layout) {
 
 struct NeLayout {
   int alignShift = 4;
-  std::vector<ResourceTypeSpec> types;
+  std::vector<ResourceType> types;
 };
 
 struct BuiltNe {
@@ -224,10 +224,10 @@ inline BuiltNe BuildNe(const NeLayout& layout) {
   BuiltNe out;
   const std::size_t align = std::size_t{1} << layout.alignShift;
   std::size_t tableSize = 2 + 2;  // the shift, and the list's closing 0
-  for (const ResourceTypeSpec& t : layout.types) tableSize += 8 + 12 * t.resources.size();
+  for (const ResourceType& t : layout.types) tableSize += 8 + 12 * t.resources.size();
   std::size_t namesSize = 1;  // closed by a 0 length
-  for (const ResourceTypeSpec& t : layout.types)
-    for (const ResourceSpec& r : t.resources) namesSize += r.name.named ? 1 + r.name.name.size() : 0;
+  for (const ResourceType& t : layout.types)
+    for (const Resource& r : t.resources) namesSize += r.name.named ? 1 + r.name.name.size() : 0;
   out.resourceTable = 0x80;
   const std::size_t residentNames = out.resourceTable + tableSize + namesSize;
 
@@ -238,10 +238,10 @@ inline BuiltNe BuildNe(const NeLayout& layout) {
   w.U16(static_cast<std::uint32_t>(layout.alignShift));
   std::size_t name = out.resourceTable + tableSize, data = AlignUp(residentNames + 1, align);
   Bytes names, payload(data, 0);
-  for (const ResourceTypeSpec& t : layout.types) {
+  for (const ResourceType& t : layout.types) {
     out.nameInfos.emplace_back();
     w.U16(kNeIntegerId | t.type), w.U16(static_cast<std::uint32_t>(t.resources.size())), w.U32(0);
-    for (const ResourceSpec& r : t.resources) {
+    for (const Resource& r : t.resources) {
       out.nameInfos.back().push_back(f.size());
       std::uint32_t id = kNeIntegerId | r.name.id;
       if (r.name.named) {

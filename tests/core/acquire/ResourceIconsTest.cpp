@@ -22,7 +22,7 @@ const Bytes kImage24 = ImageBytes({.width = 48, .height = 48, .pixel = [](int x,
 const Bytes kPng = SolidRgbaPng(256, 256, {1, 2, 3, 255});
 
 // Three groups sharing four images: a named one, and two numbered ones.
-std::vector<ResourceTypeSpec> Content() {
+std::vector<ResourceType> Content() {
   return {{kResourceTypeIcon, {{Id(1), kImage1}, {Id(2), kImage4}, {Id(3), kPng}, {Id(7), kImage24}}},
           {kResourceTypeGroupIcon,
            {{Named("MAINICON"), GroupData({EntryFor(kImage4, 2), EntryFor(kImage1, 1)})},
@@ -74,7 +74,7 @@ TEST(ReadResourceIcons, RebuiltBitmapGroupsOpenLikeIconFiles) {
 
 struct FormatCase {
   const char* name;
-  std::function<Bytes(std::vector<ResourceTypeSpec>)> build;
+  std::function<Bytes(std::vector<ResourceType>)> build;
   ExecutableFormat format;
 };
 
@@ -189,7 +189,7 @@ TEST(ReadResourceIcons, GivesNamesInUtf8) {
 // ---------------------------------------------------------------- damaged files
 
 // A PE file of Content(), changed before it is built and damaged after.
-Bytes Pe(const std::function<void(std::vector<ResourceTypeSpec>&)>& change, const std::function<void(BuiltPe&)>& damage = {}) {
+Bytes Pe(const std::function<void(std::vector<ResourceType>&)>& change, const std::function<void(BuiltPe&)>& damage = {}) {
   auto types = Content();
   if (change) change(types);
   BuiltPe pe = BuildPe({.types = types});
@@ -417,7 +417,7 @@ TEST(ReadResourceIcons, SurvivesEveryCutAndEveryChangedByte) {
 // ---------------------------------------------------------------- limits
 
 TEST(ReadResourceIcons, ReadsAtMostTheFirst10000Groups) {
-  std::vector<ResourceSpec> groups;
+  std::vector<Resource> groups;
   for (int i = 0; i < 10001; ++i) groups.push_back({Id(static_cast<std::uint16_t>(i)), GroupData({EntryFor(kImage1, 1)})});
   auto icons = ReadResourceIcons(BuildPe({.types = {{kResourceTypeIcon, {{Id(1), kImage1}}}, {kResourceTypeGroupIcon, groups}}}).file);
   ASSERT_TRUE(icons) << icons.Reason();
