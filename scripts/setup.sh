@@ -10,6 +10,7 @@ GS_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libspng-dev
   fonts-dejavu-core
   libgdk-pixbuf2.0-bin
 )
