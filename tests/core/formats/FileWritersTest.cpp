@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 
-#include <csignal>
 #include <cstdlib>
 
 #include "IconFileBuilder.h"
@@ -11,7 +9,6 @@
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/FieldValues.h"
-#include "formats/FileIo.h"
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
@@ -22,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace testing;
-using Listing = std::vector<std::string>;
 
 constexpr Colour kGrey = 0xE0E0E0, kRed = Rgb(255, 0, 0);
 
@@ -232,49 +228,6 @@ TEST_F(DesktopLoader, LoadsOurAnimatedCursors) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "depth " << depth << ", status " << status;
     EXPECT_EQ(Text("spin.png").substr(1, 3), "PNG") << "depth " << depth;
   }
-}
-
-using FileIo = testing::TempFolder;
-
-TEST_F(FileIo, ReplacesTheFileALinkPointsToKeepingItsPermissions) {
-  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
-  Put("real.ico", "old contents");
-  fs::permissions(Path("real.ico"), readOnly);
-  fs::create_symlink(Path("real.ico"), Path("link.ico"));
-  ASSERT_TRUE(WriteFileAtomically(Path("link.ico"), Chars("new")));
-  EXPECT_EQ(Text("real.ico"), "new");
-  EXPECT_EQ(fs::status(Path("real.ico")).permissions(), readOnly);
-  EXPECT_TRUE(fs::is_symlink(Path("link.ico")));
-  EXPECT_EQ(Names(), (Listing{"link.ico", "real.ico"}));
-}
-
-// Failing half-way (over the file size limit, which even root cannot pass) keeps
-// the old file whole. A child process keeps the limit away from other tests.
-TEST_F(FileIo, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
-  Put("a.ico", "the old icon");
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{100, 100};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    auto written = WriteFileAtomically(Path("a.ico"), Bytes(3266, 7));
-    ::_exit(!written && written.Reason() == "File too large" ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  EXPECT_EQ(Text("a.ico"), "the old icon");
-  EXPECT_EQ(WriteFileAtomically(Path("no/such/folder/a.ico"), Chars("x")).Reason(), "No such file or directory");
-  EXPECT_EQ(Names(), Listing{"a.ico"});
-}
-
-TEST_F(FileIo, ReadingRefusesWhatIsNoFileOrTooLarge) {
-  Put("a.ico", "12345");
-  EXPECT_EQ(ReadWholeFile(dir_.string()).Reason(), "Is a directory");
-  EXPECT_EQ(ReadWholeFile("/dev/null").Reason(), "it is not a regular file");
-  fs::resize_file(Path("a.ico"), kMaxReadableFileSize + 1);  // sparse: no disk used
-  EXPECT_EQ(ReadWholeFile(Path("a.ico")).Reason(), "the file is larger than 64 MiB");
 }
 
 }  // namespace
