@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace gs {
 namespace {
@@ -93,22 +95,41 @@ std::string KindProblem(const struct stat& st) {
 
 }  // namespace
 
-Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+Outcome<std::uint64_t> RegularFileSize(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return Outcome<std::uint64_t>::Failure(ErrorText(errno));
+  if (std::string problem = KindProblem(st); !problem.empty()) return Outcome<std::uint64_t>::Failure(problem);
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::string FileTooLargeReason(std::uint64_t maxBytes) {
+  return "the file is larger than " +
+         (maxBytes >= (1u << 20) ? std::to_string(maxBytes >> 20) + " MiB" : std::to_string(maxBytes) + " bytes");
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+namespace {
+
+// Reads up to `count` bytes from the start of a regular file, after the checks
+// every read makes.
+Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::uint64_t maxBytes,
+                                                   std::uint64_t count) {
   using Result = Outcome<std::vector<std::uint8_t>>;
   // The kind is checked before opening: opening a FIFO waits for a writer, and
   // opening a device can act on it. O_NONBLOCK covers a swap in between.
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return Result::Failure(ErrorText(errno));
-  if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
+  if (auto size = RegularFileSize(path); !size) return Result::Failure(size.Reason());
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) return Result::Failure(ErrorText(errno));
+  struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return Result::Failure(ErrorText(errno));
   if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
-    return Result::Failure("the file is larger than " + (maxBytes >= (1u << 20) ? std::to_string(maxBytes >> 20) + " MiB"
-                                                                                 : std::to_string(maxBytes) + " bytes"));
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
 
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, count)));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
@@ -121,6 +142,16 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::u
   }
   bytes.resize(done);
   return bytes;
+}
+
+}  // namespace
+
+Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+  return ReadRegularFile(path, maxBytes, maxBytes);
+}
+
+Outcome<std::vector<std::uint8_t>> ReadFileHead(const std::string& path, std::size_t count) {
+  return ReadRegularFile(path, std::numeric_limits<std::uint64_t>::max(), count);
 }
 
 Outcome<void> WriteFileAtomically(const std::string& requestedPath, std::span<const std::uint8_t> bytes) {

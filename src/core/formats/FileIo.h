@@ -18,11 +18,25 @@ namespace gs {
 // No file this program reads is anywhere near this size.
 inline constexpr std::uint64_t kMaxReadableFileSize = 64ull << 20;
 
+// The size of a regular file, found without opening it; anything else is
+// refused as ReadWholeFile refuses it.
+Outcome<std::uint64_t> RegularFileSize(const std::string& path);
+
+// "the file is larger than 1 MiB": why a file over `maxBytes` is not read.
+std::string FileTooLargeReason(std::uint64_t maxBytes);
+
 // Only regular files are read; anything else (a FIFO, a device, a socket) is
 // refused with "it is not a regular file" without being opened, so nothing
 // blocks or acts on a device. A folder gives "Is a directory".
 Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
                                                  std::uint64_t maxBytes = kMaxReadableFileSize);
+
+// The first `count` bytes of a regular file (fewer when it is shorter), with
+// the checks of ReadWholeFile but no limit on the file's size.
+Outcome<std::vector<std::uint8_t>> ReadFileHead(const std::string& path, std::size_t count);
+
+// Whether something exists at `path` (a link: at its end).
+bool FileExists(const std::string& path);
 
 // Writes as a shell redirection would decide, without its damage:
 // - a symbolic link is followed to its end: the file it points to is replaced

@@ -201,7 +201,7 @@ TEST(AnimatedCursor, PadsOddFramesInsideTheirList) {
   // LIST 38 fram: "fram" + (8 + 3 + 1) + (8 + 2) + (8 + 3 + 1), and nothing after it.
   EXPECT_EQ(Slice(ani, 142, ani.size() - 142), Hex("4C495354 26000000 6672616D | 69636F6E 03000000 010203 00 |"
                                                    "69636F6E 02000000 0405 | 69636F6E 03000000 060708 00"));
-  EXPECT_EQ(EncodeAnimatedCursor({}, 100).Reason(), "an animated cursor needs at least one frame");
+  EXPECT_EQ(EncodeAnimatedCursor(std::vector<Bytes>{}, 100).Reason(), "an animated cursor needs at least one frame");
 }
 
 TEST(SaveDialogFields, IntervalHotspotAndDisplayRate) {
