@@ -52,6 +52,12 @@ Outcome<void> WritePCXFile(const std::string& path, const Surface& image, int de
   return WriteBytes(path, EncodePCXFile(image, depth), depth);
 }
 
+Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes, const PngDecoder& decodePng) {
+  // The transparent colour plays no part in whether an image decodes.
+  if (auto image = ReadIconImage(bytes, 0, decodePng); !image) return Outcome<void>::Failure(image.Reason());
+  return {};
+}
+
 Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths, const PngDecoder& decodePng) {
   using Result = Outcome<AnimationFrames>;
   // Sizes first, so that neither one huge frame nor a great many repeated ones
@@ -81,8 +87,8 @@ Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> frameP
   for (const std::string& framePath : files) {
     auto bytes = ReadWholeFile(framePath, kMaxFrameFileSize);
     if (!bytes) return Result::Failure(FileMessage(framePath, bytes.Reason()));
-    if (auto image = ReadIconImage(*bytes, 0, decodePng); !image)
-      return Result::Failure(FileMessage(framePath, image.Reason()));
+    if (auto checked = CheckAnimationFrame(*bytes, decodePng); !checked)
+      return Result::Failure(FileMessage(framePath, checked.Reason()));
     out.files.push_back(std::move(bytes).Value());
   }
   return out;

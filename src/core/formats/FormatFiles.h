@@ -34,6 +34,10 @@ struct AnimationFrames {
   std::vector<std::size_t> order;
 };
 
+// Whether a frame file's bytes open as the editor opens an icon or cursor:
+// the directory reads and an image decodes. The reason is a bare sentence.
+Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes, const PngDecoder& decodePng = {});
+
 // Reads the frames of an animated cursor, each an icon or cursor file of at
 // most kMaxFrameFileSize bytes that opens as the editor opens it (`decodePng`
 // as for ReadIconFile). Every size is checked before anything is read: frames
