@@ -131,7 +131,9 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   Put("in.cur", Cursor(4, {1, 1}));
   // Frames whose directory reads but whose image does not decode.
   Put("cut.cur", WithEntryCut(Cursor(24, {1, 1}), 0, 40 + 4 + 3 * 32 * 10));
-  Put("depth5.cur", IconFile({{.bitCount = 5}}, kCursorType));
+  Bytes depth5 = IconFile({{.bitCount = 4}}, kCursorType);
+  depth5[22 + 14] = 5;  // biBitCount of the only image
+  Put("depth5.cur", depth5);
   Put("png.cur", IconFile({{.raw = PngEntry("00000020", "0BADC0DE")}}, kCursorType));
   Put("wide.cur", IconFile({{.raw = PngEntry("7FFFFFFF", "0BADC0DE")}}, kCursorType));
   Bytes big = Cursor(1, {0, 0});
