@@ -51,7 +51,8 @@ TEST_P(MovesWithEitherButton, MovingByOnePixelLeavesATransparentColumnAndUndoes)
   Drag({2, 3}, {5, 7}, GetParam());
   const Surface before = image();
   Drag({3, 4}, {4, 4}, GetParam());
-  EXPECT_FALSE(doc().SelectionActive || doc().MovingSelection);
+  EXPECT_FALSE(doc().SelectionActive);
+  EXPECT_FALSE(doc().MovingSelection);
   EXPECT_EQ(Picture(image(), {2, 3, 3, 8}, transparent()), "#/#/#/#/#/");
   EXPECT_EQ(image().GetPixel(6, 7), before.GetPixel(5, 7));
   Undo();
@@ -60,7 +61,8 @@ TEST_P(MovesWithEitherButton, MovingByOnePixelLeavesATransparentColumnAndUndoes)
   EXPECT_EQ(doc().Selection, (Rect{20, 20, 21, 21}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, MovesWithEitherButton, ::testing::Values(Qt::LeftButton, Qt::RightButton));
+INSTANTIATE_TEST_SUITE_P(Buttons, MovesWithEitherButton, ::testing::Values(Qt::LeftButton, Qt::RightButton),
+                         [](const auto& info) { return std::string(info.param == Qt::LeftButton ? "Left" : "Right"); });
 
 // Delete clears the block undoably and leaves Modified alone; Escape drops a
 // selection being drawn and puts a block being moved back.
@@ -78,7 +80,8 @@ TEST_F(SelectionUiTest, DeleteAndEscapeKeys) {
   Key(Qt::Key_Escape);
   Release(12, 12);
   EXPECT_EQ(image(), before);
-  EXPECT_FALSE(doc().MovingSelection || doc().SelectionActive);
+  EXPECT_FALSE(doc().MovingSelection);
+  EXPECT_FALSE(doc().SelectionActive);
   Press(2, 2);
   MoveTo(8, 8);
   Key(Qt::Key_Escape);
