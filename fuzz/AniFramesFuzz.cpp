@@ -64,13 +64,19 @@ std::vector<Bytes> FramesOf(const Bytes& ani) {
   return frames;
 }
 
+// The frame files' folder, made on first use and removed at exit.
 const std::filesystem::path& Folder() {
-  static const std::filesystem::path folder = [] {
-    auto dir = std::filesystem::temp_directory_path() / ("gs-ani-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    return dir;
-  }();
-  return folder;
+  struct TempFolder {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("gs-ani-fuzz-" + std::to_string(::getpid()));
+    TempFolder() { std::filesystem::create_directories(path); }
+    ~TempFolder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  };
+  static const TempFolder folder;
+  return folder.path;
 }
 
 }  // namespace
