@@ -1,9 +1,11 @@
 // Feeds arbitrary bytes to the icon and cursor reader. Besides the sanitizers'
-// checks it asserts what every successful read promises: a 32 × 32 image whose
-// re-encoding reads back.
+// checks it asserts what every read promises: a 32 × 32 image whose
+// re-encoding reads back, and a refusal only when no image (of the 16 the
+// reader tries) decodes on its own.
 
 #include <cstdlib>
 
+#include "formats/BitmapEntryDecoder.h"
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 
@@ -34,6 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto read = gs::ReadIconImage(bytes, transparent, FakePng);
   if (!read) {
     Check(!read.Reason().empty());
+    if (auto dir = gs::ReadIconDirectory(bytes); dir && dir->entries.size() <= 16)
+      for (const gs::IconEntryInfo& e : dir->entries)
+        if (e.kind == gs::IconEntryKind::Bitmap && e.problem.empty()) Check(!gs::DecodeBitmapEntry(bytes, e));
     return 0;
   }
   Check(read->image.Width() == 32 && read->image.Height() == 32);

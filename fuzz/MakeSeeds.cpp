@@ -1,31 +1,28 @@
-// Writes the fuzz target's seed corpus into the folder it is given.
+// Writes seed inputs for the fuzz targets, one folder each under the folder it
+// is given: icon_reader, ani_frames and command_line. The seeds kept in
+// fuzz/corpus/ were made by it.
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "IconFileBuilder.h"
 #include "formats/IconWriter.h"
 
 namespace {
 
-void Write(const std::filesystem::path& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+using gs::testing::Bytes;
+
+void Write(const std::filesystem::path& dir, const std::string& name, const Bytes& bytes) {
+  std::filesystem::create_directories(dir);
   std::ofstream(dir / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: icon_fuzz_seeds FOLDER\n");
-    return 2;
-  }
-  const std::filesystem::path dir = argv[1];
-  std::filesystem::create_directories(dir);
+void WriteIconSeeds(const std::filesystem::path& dir) {
   using namespace gs;
   using testing::EntryLayout;
-
   Surface picture(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) picture.SetPixel(x, y, x + y < 8 ? 0xE0E0E0 : Rgb(x * 8, y * 8, (x * y) & 0xFF));
@@ -53,5 +50,57 @@ int main(int argc, char** argv) {
   Write(dir, "png.ico", testing::IconFile({png, small}));
   Write(dir, "bare24.ico", testing::IconFile({bare24}));
   Write(dir, "several.cur", testing::IconFile({small, rgba}, kCursorType));
+}
+
+// The animated-cursor target's input: the frame count less one, which file
+// each frame uses (two bits a frame), then each file with its length.
+Bytes AniInput(int frames, std::uint32_t choice, const std::vector<Bytes>& files) {
+  Bytes out = {static_cast<std::uint8_t>(frames - 1), static_cast<std::uint8_t>(choice),
+               static_cast<std::uint8_t>(choice >> 8), static_cast<std::uint8_t>(choice >> 16)};
+  for (const Bytes& f : files) {
+    out.push_back(static_cast<std::uint8_t>(f.size()));
+    out.push_back(static_cast<std::uint8_t>(f.size() >> 8));
+    out.insert(out.end(), f.begin(), f.end());
+  }
+  return out;
+}
+
+void WriteAniSeeds(const std::filesystem::path& dir) {
+  using namespace gs;
+  const Surface picture(32, 32, Rgb(200, 10, 10));
+  const Bytes cursor1 = EncodeCursorFile(picture, 0xE0E0E0, 1, PaletteMode::Standard, {1, 2}).bytes;
+  const Bytes cursor4 = EncodeCursorFile(picture, 0xE0E0E0, 4, PaletteMode::Standard, {3, 4}).bytes;
+  Bytes cut = cursor4;
+  cut.resize(200);
+  Write(dir, "one-frame", AniInput(1, 0, {cursor1}));
+  Write(dir, "repeated", AniInput(3, 0b000100, {cursor1, cursor4}));
+  Write(dir, "cut-frame", AniInput(2, 0b0100, {cursor1, cut}));
+  Write(dir, "small-image", AniInput(1, 0, {testing::IconFile({testing::Entry(16, 16, 4)}, kCursorType)}));
+}
+
+Bytes Args(std::string_view nulSeparated) { return {nulSeparated.begin(), nulSeparated.end()}; }
+
+void WriteCommandLineSeeds(const std::filesystem::path& dir) {
+  using namespace std::literals;
+  Write(dir, "help", Args("--help"sv));
+  Write(dir, "info", Args("info\0a.ico"sv));
+  Write(dir, "convert", Args("convert\0in.ico\0out.cur\0--depth\08\0--adaptive\0--hotspot\03,4\0--transparent\0#a0B0c0"sv));
+  Write(dir, "convert-bmp", Args("convert\0in.cur\0OUT.BMP\0--depth\024"sv));
+  Write(dir, "ani", Args("ani\0out.ani\0--interval\0 2.5e1ms\0f.cur\0f.cur"sv));
+  Write(dir, "ani-output-forgotten", Args("ani\0f1.cur\0--interval\0100\0f2.cur"sv));
+  Write(dir, "ani-bad-interval", Args("ani\0out.ani\0--interval\0abc\0f.cur"sv));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_seeds FOLDER\n");
+    return 2;
+  }
+  const std::filesystem::path root = argv[1];
+  WriteIconSeeds(root / "icon_reader");
+  WriteAniSeeds(root / "ani_frames");
+  WriteCommandLineSeeds(root / "command_line");
   return 0;
 }

@@ -8,6 +8,7 @@ GS_BUILD="${GS_BUILD:-$GS_ROOT/build}"
 
 GS_PACKAGES=(
   cmake ninja-build g++ pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libspng-dev
@@ -43,4 +44,14 @@ gs_install_packages() {
 gs_build() {
   cmake -S "$GS_ROOT" -B "$GS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$GS_BUILD" "$@"
+}
+
+# The sanitizer build: clang with AddressSanitizer (leak checking on) and
+# UndefinedBehaviorSanitizer, every report fatal. It builds the benchmarks too
+# (without running them), so CI sees the whole tree build with clang as well.
+GS_ASAN_BUILD="${GS_ASAN_BUILD:-$GS_ROOT/build-asan}"
+gs_build_sanitized() {
+  CXX=clang++ cmake -S "$GS_ROOT" -B "$GS_ASAN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DGLYPHSMITH_SANITIZE=ON >/dev/null
+  cmake --build "$GS_ASAN_BUILD" "$@"
 }

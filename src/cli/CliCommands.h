@@ -6,17 +6,25 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
+
 namespace gs::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // bad input or a failed write
 inline constexpr int kExitUsage = 2;   // the command line itself is wrong
 
+// The whole program: Run, with nothing thrown escaping (whatever reaches the
+// top is one line on `err` and status 1), and a failed write of `out` (a full
+// disk behind a redirection) reported as a failure.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Reads the command line and carries the command out.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunAni(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunInfo(const InfoCommand& command, std::ostream& out, std::ostream& err);
+int RunConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err);
+int RunAni(const AniCommand& command, std::ostream& out, std::ostream& err);
 
 // "glyphsmith-cli: <text>" on a line of its own.
 void Complain(std::ostream& err, const std::string& text);

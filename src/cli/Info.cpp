@@ -22,9 +22,8 @@ std::string ImageBits(const IconEntryInfo& e) {
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) return UsageError(err, "info takes one FILE");
-  const std::string& path = args[0];
+int RunInfo(const InfoCommand& command, std::ostream& out, std::ostream& err) {
+  const std::string& path = command.path;
   auto bytes = ReadWholeFile(path);
   if (!bytes) {
     Complain(err, FileMessage(path, bytes.Reason()));

@@ -1,4 +1,7 @@
+#include <new>
 #include <ostream>
+#include <type_traits>
+#include <variant>
 
 #include "CliCommands.h"
 
@@ -30,9 +33,12 @@ Reads and writes 32 x 32 Windows icons and cursors as the GlyphSmith editor does
                            and pixels of it are masked when writing (.bmp and
                            .pcx keep it as a colour)
 
-  glyphsmith-cli ani OUTPUT --interval MS FRAME.cur...
-      Writes an animated cursor whose frames are the given cursor files, in
-      order (a file may repeat), each shown for MS milliseconds (at least 1).
+  glyphsmith-cli ani OUTPUT.ani --interval MS FRAME.cur...
+      Writes an animated cursor whose frames are the given cursor (or icon)
+      files, in order (a file may repeat), each shown for MS milliseconds (at
+      least 1). Every frame must open as the editor opens it and hold at most
+      1 MiB. OUTPUT must end in .ani; an existing OUTPUT is replaced only when
+      it is an animated cursor itself.
 
   glyphsmith-cli --help
       Shows this text.
@@ -54,17 +60,42 @@ int UsageError(std::ostream& err, const std::string& text) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return UsageError(err, "no command given");
-  const std::string& command = args[0];
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (command == "--help" || command == "-h" || command == "help") {
-    out << kHelp;
-    return kExitOk;
+  auto command = ParseCommandLine(args);
+  if (!command) return UsageError(err, command.Reason());
+  return std::visit(
+      [&](const auto& c) -> int {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, HelpCommand>) {
+          out << kHelp;
+          return kExitOk;
+        } else if constexpr (std::is_same_v<C, InfoCommand>) {
+          return RunInfo(c, out, err);
+        } else if constexpr (std::is_same_v<C, ConvertCommand>) {
+          return RunConvert(c, out, err);
+        } else {
+          return RunAni(c, out, err);
+        }
+      },
+      *command);
+}
+
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  try {
+    const int status = Run(args, out, err);
+    out.flush();
+    if (!out) {
+      Complain(err, "the standard output could not be written");
+      return kExitFailed;
+    }
+    return status;
+  } catch (const std::bad_alloc&) {
+    Complain(err, "not enough memory");
+  } catch (const std::exception& e) {
+    Complain(err, e.what());
+  } catch (...) {
+    Complain(err, "an unexpected error stopped the command");
   }
-  if (command == "info") return RunInfo(rest, out, err);
-  if (command == "convert") return RunConvert(rest, out, err);
-  if (command == "ani") return RunAni(rest, out, err);
-  return UsageError(err, "unknown command '" + command + "'");
+  return kExitFailed;
 }
 
 }  // namespace gs::cli

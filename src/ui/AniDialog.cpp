@@ -216,7 +216,7 @@ void AniDialog::Create() {
   for (const QString& frame : Frames()) paths.push_back(ToNative(frame));
   // Every frame is read before the target is touched, so a frame that has gone
   // leaves any existing file of that name as it was.
-  const auto frames = ReadAnimationFrames(paths);
+  const auto frames = ReadAnimationFrames(paths, DecodePngWithQt);
   if (!frames) {
     prompter_.ShowMessage(this, Prompter::Icon::Critical, FromNative(frames.Reason()));
     return;

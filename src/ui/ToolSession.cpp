@@ -1,10 +1,13 @@
 #include "ui/ToolSession.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -31,6 +34,33 @@ QCursor PointerPicture(int k) {
 }
 
 }  // namespace
+
+PastedPicture TakePastedPicture(const QMimeData& data) {
+  // Another program's picture arrives encoded: its size is read from the
+  // header, and only the part Paste uses is decoded.
+  const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+  for (const QString& format : data.formats()) {
+    if (!readable.contains(format.toLatin1())) continue;
+    QByteArray bytes = data.data(format);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid()) continue;
+    if (!PastedSizeAcceptable(size.width(), size.height())) return {{}, size};
+    const Rect used = PastedArea(size.width(), size.height());
+    reader.setClipRect(QRect(0, 0, used.Width(), used.Height()));
+    QImage picture = reader.read();
+    if (!picture.isNull()) return {picture.copy(0, 0, used.Width(), used.Height()), {}};
+  }
+  // A picture this program put there is already in memory, whole.
+  if (!data.hasImage()) return {};
+  const QImage picture = qvariant_cast<QImage>(data.imageData());
+  if (picture.isNull()) return {};
+  if (!PastedSizeAcceptable(picture.width(), picture.height())) return {{}, picture.size()};
+  const Rect used = PastedArea(picture.width(), picture.height());
+  return {picture.copy(0, 0, used.Width(), used.Height()), {}};
+}
 
 MouseButtons ToMouseButtons(Qt::MouseButtons held) {
   MouseButtons b = kNoButton;
@@ -153,9 +183,19 @@ void ToolSession::Cut() {
 }
 
 void ToolSession::Paste() {
-  const QImage pasted = QGuiApplication::clipboard()->image();
-  if (pasted.isNull()) return;
-  const QImage argb = pasted.convertToFormat(QImage::Format_ARGB32);
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data) return;
+  const PastedPicture pasted = TakePastedPicture(*data);
+  if (pasted.tooLarge.isValid()) {
+    window_.Prompt().ShowMessage(
+        window_.View(), Prompter::Icon::Exclamation,
+        QStringLiteral("The picture on the clipboard is too large to paste (%1 × %2 pixels).")
+            .arg(pasted.tooLarge.width())
+            .arg(pasted.tooLarge.height()));
+    return;
+  }
+  if (pasted.picture.isNull()) return;
+  const QImage argb = pasted.picture.convertToFormat(QImage::Format_ARGB32);
   const Surface image = SurfaceFromArgb(reinterpret_cast<const std::uint32_t*>(argb.constBits()), argb.width(),
                                         argb.height(), argb.bytesPerLine() / 4, window_.Doc().TransparentColor);
   if (PasteImage(window_.Doc(), image)) window_.RePaint();

@@ -5,12 +5,14 @@
 // system clipboard.
 
 #include <QCursor>
+#include <QImage>
 #include <QObject>
 #include <array>
 
 #include "tools/ToolController.h"
 
 class QKeyEvent;
+class QMimeData;
 class QMouseEvent;
 class QTimer;
 
@@ -22,6 +24,14 @@ class MainWindow;
 // counts as the middle one, which never paints.
 MouseButtons ToMouseButtons(Qt::MouseButtons held);
 MouseButton ToMouseButton(Qt::MouseButton button);
+
+// What Paste takes from the clipboard: only the part it uses (the top-left
+// 32 × 32 at most), or the size of a picture too large to take at all.
+struct PastedPicture {
+  QImage picture;  // null when there is no picture
+  QSize tooLarge;  // valid when the picture was refused for its size
+};
+PastedPicture TakePastedPicture(const QMimeData& data);
 
 class ToolSession : public QObject {
   Q_OBJECT

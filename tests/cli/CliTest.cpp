@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 
 #include "../core/formats/IconFileBuilder.h"
 #include "../core/formats/TempFolder.h"
+#include "CliCommands.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
@@ -24,10 +27,11 @@ struct CliResult {
 class CliTest : public TempFolder {
  protected:
   // Runs the real binary in the test folder, stdout and stderr captured apart.
-  CliResult Cli(const Args& args) const {
-    std::string command = "cd '" + dir_.string() + "' && '" GLYPHSMITH_CLI "'";
+  // `before` runs in the same shell first (a ulimit); a hang ends after a minute.
+  CliResult Cli(const Args& args, const std::string& before = "true", const std::string& stdoutTo = ".stdout") const {
+    std::string command = "cd '" + dir_.string() + "' && " + before + " && exec timeout 60 '" GLYPHSMITH_CLI "'";
     for (const std::string& a : args) command += " '" + a + "'";
-    const int status = std::system((command + " >.stdout 2>.stderr").c_str());
+    const int status = std::system((command + " >" + stdoutTo + " 2>.stderr").c_str());
     CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(".stdout"), Text(".stderr")};
     std::filesystem::remove(Path(".stdout"));
     std::filesystem::remove(Path(".stderr"));
@@ -42,6 +46,17 @@ Surface Picture(Colour blue = Rgb(0, 0, 255)) {
   s.SetPixel(31, 31, blue);
   return s;
 }
+// Reading the frames before checking their total would take far more: the address space is kept too small
+// for that (except under the sanitizers, whose shadow memory needs more).
+#if GLYPHSMITH_SANITIZE
+const std::string kSmallAddressSpace = "true";
+#else
+const std::string kSmallAddressSpace = "ulimit -v 400000";
+#endif
+
+// The most a frame file may hold.
+constexpr std::size_t kMaxBigFrame = 1 << 20;
+
 Bytes Icon(int depth, const Surface& s = Picture()) { return EncodeIconFile(s, 0xE0E0E0, depth).bytes; }
 Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard) {
   return EncodeCursorFile(Picture(), 0xE0E0E0, depth, mode, hotspot).bytes;
@@ -91,6 +106,20 @@ TEST_F(CliTest, WritesWhatTheEditorWrites) {
   }
 }
 
+// The file with entry `index` cut to `size` bytes, and the file cut after it: the directory stays consistent.
+Bytes WithEntryCut(Bytes file, int index, std::uint32_t size) {
+  const std::size_t at = 6 + 16 * index + 8;  // dwBytesInRes
+  for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(size >> (8 * i));
+  const std::uint32_t offset = file[at + 4] | file[at + 5] << 8 | file[at + 6] << 16 | file[at + 7] << 24;
+  file.resize(offset + size);
+  return file;
+}
+
+// A PNG entry's signature and header: width and height in hex, then `rest`.
+Bytes PngEntry(const std::string& widthHex, const std::string& rest) {
+  return Hex("89504E47 0D0A1A0A 0000000D 49484452" + widthHex + "00000020 08060000 00" + rest);
+}
+
 // Bad input or a failed write: status 1 and one line naming the file and the reason; a wrong command line:
 // status 2 and a pointer to --help. Either way an existing output stays and no new or temporary file appears.
 TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
@@ -99,17 +128,38 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   Put("empty.ico", "");
   Put("text.cur", "hi");
   Put("in.ico", Icon(4));
+  Put("in.cur", Cursor(4, {1, 1}));
+  // Frames whose directory reads but whose image does not decode.
+  Put("cut.cur", WithEntryCut(Cursor(24, {1, 1}), 0, 40 + 4 + 3 * 32 * 10));
+  Bytes depth5 = IconFile({{.bitCount = 4}}, kCursorType);
+  depth5[22 + 14] = 5;  // biBitCount of the only image
+  Put("depth5.cur", depth5);
+  Put("png.cur", IconFile({{.raw = PngEntry("00000020", "0BADC0DE")}}, kCursorType));
+  Put("wide.cur", IconFile({{.raw = PngEntry("7FFFFFFF", "0BADC0DE")}}, kCursorType));
+  Bytes big = Cursor(1, {0, 0});
+  big.resize(kMaxBigFrame + 1);
+  Put("big.cur", big);
+  ASSERT_EQ(::mkfifo(Path("pipe.ico").c_str(), 0644), 0);
   std::filesystem::create_directory(Path("folder.ico"));
   const std::tuple<Args, int, std::string> cases[] = {
       {{"convert", "missing.ico", "old.ico"}, 1, "missing.ico: No such file or directory"},
       {{"convert", "empty.ico", "old.ico"}, 1, "empty.ico: the file is empty"},
+      {{"convert", "pipe.ico", "old.ico"}, 1, "pipe.ico: it is not a regular file"},
       {{"convert", "in.ico", "folder.ico"}, 1, "folder.ico: Is a directory"},
+      {{"convert", "in.ico", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
       {{"convert", "in.ico", "no/such/out.ico"}, 1, "no/such/out.ico: No such file or directory"},
       {{"info", "empty.ico"}, 1, "empty.ico: the file is empty"},
-      {{"ani", "old.ani", "--interval", "0", "in.ico"}, 1, "old.ani: Invalid interval"},
-      {{"ani", "old.ani", "--interval", "10", "in.ico", "gone.cur"}, 1, "gone.cur: No such file or directory"},
-      {{"ani", "old.ani", "--interval", "10", "text.cur"}, 1, "text.cur: the file is too short to be an icon or cursor"},
+      {{"info", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
+      {{"ani", "new.ani", "--interval", "10", "in.ico", "gone.cur"}, 1, "gone.cur: No such file or directory"},
+      {{"ani", "new.ani", "--interval", "10", "text.cur"}, 1, "text.cur: the file is too short to be an icon or cursor"},
+      {{"ani", "new.ani", "--interval", "10", "in.cur", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
+      {{"ani", "new.ani", "--interval", "10", "in.cur", "cut.cur"}, 1, "cut.cur: the pixel data of entry 1 is cut short"},
+      {{"ani", "new.ani", "--interval", "10", "depth5.cur"}, 1, "depth5.cur: entry 1 has an unsupported bit depth of 5"},
+      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1 is a PNG image, which cannot be decoded here"},
+      {{"ani", "new.ani", "--interval", "10", "wide.cur"}, 1, "wide.cur: entry 1 has an unusable size of 2147483647 × 32"},
+      {{"ani", "new.ani", "--interval", "10", "in.cur", "big.cur"}, 1, "big.cur: the file is larger than 1 MiB"},
       {{"ani", "no/such.ani", "--interval", "10", "in.ico"}, 1, "no/such.ani: No such file or directory"},
+      {{"ani", "old.ani", "--interval", "10", "in.cur"}, 1, "old.ani: the file exists and is not an animated cursor"},
       {{}, 2, "no command given"},
       {{"convert", "in.ico"}, 2, "convert takes INPUT and OUTPUT"},
       {{"convert", "in.ico", "out.gif"}, 2, "out.gif: the output must end in .ico, .cur, .bmp or .pcx"},
@@ -118,6 +168,11 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
       {{"convert", "in.ico", "old.ico", "--hotspot", "1,2"}, 2, "--hotspot applies to .cur output only"},
       {{"convert", "in.ico", "out.cur", "--hotspot", "32,0"}, 2, "--hotspot takes X,Y with each between 0 and 31"},
       {{"ani", "old.ani", "in.ico"}, 2, "ani needs --interval MS"},
+      {{"ani", "old.ani", "--interval", "0", "in.ico"}, 2, "--interval takes a number of milliseconds, at least 1"},
+      {{"ani", "old.ani", "--interval", "abc", "in.ico"}, 2, "--interval takes a number of milliseconds, at least 1"},
+      {{"ani", "old.ani", "in.ico", "--interval"}, 2, "--interval takes a number of milliseconds, at least 1"},
+      // The output forgotten: the first frame would have become the output.
+      {{"ani", "in.cur", "--interval", "100", "in.ico"}, 2, "in.cur: the output must end in .ani"},
   };
   for (const auto& [args, status, message] : cases) {
     const auto r = Cli(args);
@@ -125,7 +180,72 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
     EXPECT_EQ(r.err, "glyphsmith-cli: " + message + "\n" + (status == 2 ? "Try 'glyphsmith-cli --help'.\n" : ""));
   }
   EXPECT_EQ(Text("old.ico") + Text("old.ani"), "oldold");
-  EXPECT_EQ(Names(), (Args{"empty.ico", "folder.ico", "in.ico", "old.ani", "old.ico", "text.cur"}));
+  EXPECT_EQ(Get("in.cur"), Cursor(4, {1, 1}));
+  EXPECT_EQ(Names(), (Args{"big.cur", "cut.cur", "depth5.cur", "empty.ico", "folder.ico", "in.cur", "in.ico", "old.ani",
+                           "old.ico", "pipe.ico", "png.cur", "text.cur", "wide.cur"}));
+}
+
+// An existing animated cursor may be replaced, whatever the case of its name's .ani.
+TEST_F(CliTest, AniReplacesOnlyAnAnimatedCursor) {
+  Put("in.cur", Cursor(4, {1, 1}));
+  Put("old.ANI", EncodeAnimatedCursor(std::vector<Bytes>{Icon(1)}, 10).Value());
+  const auto r = Cli({"ani", "old.ANI", "--interval", "20", "in.cur"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Get("old.ANI"), EncodeAnimatedCursor(std::vector<Bytes>{Cursor(4, {1, 1})}, 20).Value());
+}
+
+// Frames are bounded one by one (1 MiB) and all together (what the RIFF sizes can describe) before any is
+// read: thousands of a frame that may be read are refused at once, naming the output.
+TEST_F(CliTest, AniChecksTheFramesTotalBeforeReadingThem) {
+  Bytes frame = Cursor(1, {0, 0});
+  frame.resize(kMaxBigFrame);  // the most a frame may hold; the bytes after its image are not part of it
+  Put("big.cur", frame);
+  Args args = {"ani", "out.ani", "--interval", "10"};
+  args.insert(args.end(), 4100, "big.cur");  // 4100 MiB: over what 32-bit sizes hold
+  const auto r = Cli(args, kSmallAddressSpace);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "glyphsmith-cli: out.ani: the frames are too large for an animated cursor\n");
+  EXPECT_EQ(Names(), Args{"big.cur"});
+}
+
+// Whatever is thrown reaches the top as one line and status 1, never an abort: here a file too large for
+// the memory the program is given.
+TEST_F(CliTest, RunningOutOfMemoryIsOneLineAndStatusOne) {
+#if GLYPHSMITH_SANITIZE
+  GTEST_SKIP() << "the sanitizers' shadow memory does not fit in a limited address space";
+#endif
+  Bytes frame = Cursor(1, {0, 0});
+  frame.resize(kMaxBigFrame);
+  Put("big.cur", frame);
+  Args args = {"ani", "out.ani", "--interval", "10"};
+  args.insert(args.end(), 4000, "big.cur");  // about 4000 MiB to build, in 400
+  const auto r = Cli(args, kSmallAddressSpace);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "glyphsmith-cli: not enough memory\n");
+  EXPECT_EQ(Names(), Args{"big.cur"});
+}
+
+TEST_F(CliTest, AFailedWriteOfTheStandardOutputIsAFailure) {
+  if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full here";
+  const auto r = Cli({"--help"}, "true", "/dev/full");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "glyphsmith-cli: the standard output could not be written\n");
+}
+
+// A stream that fails every write.
+struct FailingBuffer : std::streambuf {
+  int overflow(int) override { return traits_type::eof(); }
+};
+
+TEST(CliMain, LetsNoExceptionEscape) {
+  FailingBuffer buffer;
+  std::ostream out(&buffer);
+  out.exceptions(std::ios::badbit);  // the help text's write throws
+  std::ostringstream err;
+  EXPECT_EQ(cli::Main({"--help"}, out, err), 1);
+  const std::string line = err.str();
+  EXPECT_TRUE(line.starts_with("glyphsmith-cli: ")) << line;
+  EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ inline QByteArray ReadAll(const QString& path) {
 
 inline void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()) << path.toStdString();
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  ASSERT_EQ(f.write(bytes), bytes.size()) << path.toStdString();
 }
 
 inline unsigned U16At(const QByteArray& b, int offset) {
@@ -83,9 +84,11 @@ class FileWindowTest : public ::testing::Test {
   void TearDown() override {
     window.reset();
     ClearRecentSettings();
-    EXPECT_TRUE(prompter.answers.empty() && prompter.saveOverAnswers.empty() && prompter.dialogs.empty() &&
-                prompter.saveNames.empty() && prompter.openNames.empty())
-        << "a scripted answer was not asked for";
+    EXPECT_TRUE(prompter.answers.empty()) << "a scripted answer was not asked for";
+    EXPECT_TRUE(prompter.saveOverAnswers.empty()) << "a scripted save-over answer was not asked for";
+    EXPECT_TRUE(prompter.dialogs.empty()) << "a scripted dialog was not shown";
+    EXPECT_TRUE(prompter.saveNames.empty()) << "a scripted save name was not asked for";
+    EXPECT_TRUE(prompter.openNames.empty()) << "a scripted open name was not asked for";
   }
 
   static void ClearRecentSettings() { QSettings("GlyphSmith", "GlyphSmith").remove("Recent Files"); }

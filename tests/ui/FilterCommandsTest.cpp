@@ -86,7 +86,9 @@ TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
       EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);
       const int result = c.dialog(dialog);
       auto* preview = dialog.findChild<SurfaceView*>(QStringLiteral("picSample"));  // Crystallize has none
-      EXPECT_TRUE(!preview || FromQImage(preview->image()) == expected.WorkingImage) << "preview";
+      if (preview) {
+        EXPECT_EQ(FromQImage(preview->image()), expected.WorkingImage) << "preview";
+      }
       return result;
     });
   if (auto* button = c.button ? Child<QToolButton>(window, c.button) : nullptr) {
@@ -134,7 +136,9 @@ TEST_F(FilterUiTest, RotationDialogIsModelessAndAppliesTheAngleWithTheBackColour
   EXPECT_EQ(button->toolTip(), QStringLiteral("Rotate Arbitray Angle"));
   button->click();
   auto* dialog = Child<QDialog>(window, "frmRotate");
-  ASSERT_TRUE(dialog && dialog->isVisible() && !dialog->isModal());
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Rotation Settings"));
   auto* angle = Child<QScrollBar>(*dialog, "scrAngle");
   angle->setValue(45);
@@ -174,7 +178,8 @@ TEST_F(FilterUiTest, DialogsStartPresetAndCancelChangesNothing) {
   prompter.dialogs.push_back([](QDialog& d) { Type(d, "txtText", "Ab"); return Click(d, "cmdCancel"); });
   window.RunTextTool(2, 2, kBack);
   EXPECT_EQ(doc.WorkingImage, Numbered());
-  EXPECT_TRUE(doc.SelectionActive && !doc.UndoAvailable());
+  EXPECT_TRUE(doc.SelectionActive);
+  EXPECT_FALSE(doc.UndoAvailable());
 }
 
 // Without "MS Sans Serif" the font list starts on the desktop's general font,

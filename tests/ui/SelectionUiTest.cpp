@@ -1,7 +1,9 @@
 // The lasso, Delete, Escape and Edit > Cut, Copy and Paste through the window.
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
+#include <QMimeData>
 
 #include "ToolUiSupport.h"
 #include "ui/SurfaceImage.h"
@@ -49,7 +51,8 @@ TEST_P(MovesWithEitherButton, MovingByOnePixelLeavesATransparentColumnAndUndoes)
   Drag({2, 3}, {5, 7}, GetParam());
   const Surface before = image();
   Drag({3, 4}, {4, 4}, GetParam());
-  EXPECT_FALSE(doc().SelectionActive || doc().MovingSelection);
+  EXPECT_FALSE(doc().SelectionActive);
+  EXPECT_FALSE(doc().MovingSelection);
   EXPECT_EQ(Picture(image(), {2, 3, 3, 8}, transparent()), "#/#/#/#/#/");
   EXPECT_EQ(image().GetPixel(6, 7), before.GetPixel(5, 7));
   Undo();
@@ -58,7 +61,8 @@ TEST_P(MovesWithEitherButton, MovingByOnePixelLeavesATransparentColumnAndUndoes)
   EXPECT_EQ(doc().Selection, (Rect{20, 20, 21, 21}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, MovesWithEitherButton, ::testing::Values(Qt::LeftButton, Qt::RightButton));
+INSTANTIATE_TEST_SUITE_P(Buttons, MovesWithEitherButton, ::testing::Values(Qt::LeftButton, Qt::RightButton),
+                         [](const auto& info) { return std::string(info.param == Qt::LeftButton ? "Left" : "Right"); });
 
 // Delete clears the block undoably and marks the document modified; Escape
 // drops a selection being drawn and puts a block being moved back.
@@ -76,7 +80,8 @@ TEST_F(SelectionUiTest, DeleteAndEscapeKeys) {
   Key(Qt::Key_Escape);
   Release(12, 12);
   EXPECT_EQ(image(), before);
-  EXPECT_FALSE(doc().MovingSelection || doc().SelectionActive);
+  EXPECT_FALSE(doc().MovingSelection);
+  EXPECT_FALSE(doc().SelectionActive);
   Press(2, 2);
   MoveTo(8, 8);
   Key(Qt::Key_Escape);
@@ -120,6 +125,64 @@ TEST_F(SelectionUiTest, PasteCoversItsOwnSizeAndDropsTranslucentPixels) {
   Trigger("mnuEdit_4");
   EXPECT_EQ(image().GetPixel(0, 0), Rgb(10, 20, 30));
   EXPECT_EQ(image().GetPixel(1, 0), transparent());
+}
+
+// A PNG chunk: length, type, body and CRC.
+QByteArray PngChunk(const char* type, const QByteArray& body) {
+  const QByteArray typed = QByteArray(type) + body;
+  quint32 crc = 0xFFFFFFFFu;
+  for (char c : typed) {
+    crc ^= static_cast<quint8>(c);
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  QByteArray out;
+  auto put32 = [](QByteArray& to, quint32 v) {
+    for (int shift = 24; shift >= 0; shift -= 8) to.append(static_cast<char>(v >> shift));
+  };
+  put32(out, static_cast<quint32>(body.size()));
+  out.append(typed);
+  put32(out, crc ^ 0xFFFFFFFFu);
+  return out;
+}
+
+// A PNG of any size with no image data: enough for a reader to tell its size.
+QByteArray PngHeaderOnly(quint32 width, quint32 height) {
+  QByteArray header;
+  for (quint32 v : {width, height})
+    for (int shift = 24; shift >= 0; shift -= 8) header.append(static_cast<char>(v >> shift));
+  header.append("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA
+  return QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", {}) + PngChunk("IEND", {});
+}
+
+// Another program's picture comes encoded: a huge one is refused by its size
+// before it is decoded, with a message; a large one gives only its top-left
+// corner.
+TEST_F(SelectionUiTest, PasteRefusesAHugePictureAndTakesTheCornerOfALargeOne) {
+  const Surface before = image();
+  auto* huge = new QMimeData;
+  huge->setData(QStringLiteral("image/png"), PngHeaderOnly(100000, 60000));
+  Clipboard()->setMimeData(huge);
+  Trigger("mnuEdit_4");
+  EXPECT_EQ(image(), before);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, QStringLiteral("The picture on the clipboard is too large to paste (100000 × 60000 pixels)."));
+  EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Exclamation);
+
+  QImage large(2000, 1500, QImage::Format_RGB32);
+  large.fill(qRgb(0, 255, 0));
+  large.setPixel(31, 31, qRgb(255, 0, 0));
+  QByteArray png;
+  QBuffer buffer(&png);
+  ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(large.save(&buffer, "PNG"));
+  auto* encoded = new QMimeData;
+  encoded->setData(QStringLiteral("image/png"), png);
+  Clipboard()->setMimeData(encoded);
+  Trigger("mnuEdit_4");
+  Surface expected(32, 32, Rgb(0, 255, 0));
+  expected.SetPixel(31, 31, kRed);
+  EXPECT_EQ(image(), expected);
+  EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
 }  // namespace

@@ -47,6 +47,13 @@ TEST_F(ToolUiTest, EveryPressTakesASnapshotAndEachEventReadsTheColour) {
 
 class PaintingTools : public ToolUiTest, public ::testing::WithParamInterface<int> {};
 
+std::string ToolName(const ::testing::TestParamInfo<int>& info) {
+  static const char* const kNames[kToolCount] = {"Lasso", "Eraser",    "FloodFill", "ColorPicker",
+                                                 "Pencil", "Paintbrush", "Spray",     "Text",
+                                                 "Line",  "Rectangle", "Circle",    "RoundedRectangle"};
+  return kNames[info.param];
+}
+
 // The right button paints the back colour. The middle button, or a second one
 // joining a stroke, draws and starts nothing and leaves nothing running.
 TEST_P(PaintingTools, RightButtonPaintsTheBackColourAndOtherButtonsNothing) {
@@ -69,13 +76,22 @@ TEST_P(PaintingTools, RightButtonPaintsTheBackColourAndOtherButtonsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Tools, PaintingTools,
                          ::testing::Values(ToolEraser, ToolFloodFill, ToolPencil, ToolPaintbrush, ToolSpray, ToolLine,
-                                           ToolRectangle, ToolCircle, ToolRoundedRectangle));
+                                           ToolRectangle, ToolCircle, ToolRoundedRectangle),
+                         ToolName);
 
 struct Footprint {
   int shape;
   Rect box;  // around the pressed pixel (15, 15)
   const char* picture;
 };
+void PrintTo(const Footprint& f, std::ostream* os) { *os << "shape " << f.shape << ": " << f.picture; }
+
+// The panel's cells by what they stamp.
+std::string FootprintName(const ::testing::TestParamInfo<Footprint>& info) {
+  static const char* const kNames[12] = {"Disc7",   "Disc4",   "Dot",      "Square8",  "Square5",  "Square2",
+                                         "Rising8", "Rising5", "Rising2", "Falling8", "Falling5", "Falling2"};
+  return kNames[info.param.shape];
+}
 
 class PaintbrushFootprints : public ToolUiTest, public ::testing::WithParamInterface<Footprint> {};
 
@@ -98,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         Footprint{6, {11, 12, 19, 20}, ".......#/......#./.....#../....#.../...#..../..#...../.#....../#......./"},
         Footprint{7, {12, 14, 17, 19}, "....#/...#./..#../.#.../#..../"}, Footprint{8, {14, 15, 16, 17}, ".#/#./"},
         Footprint{9, {11, 11, 19, 19}, "#......./.#....../..#...../...#..../....#.../.....#../......#./.......#/"},
-        Footprint{10, {12, 12, 17, 17}, "#..../.#.../..#../...#./....#/"}, Footprint{11, {14, 14, 16, 16}, "#./.#/"}));
+        Footprint{10, {12, 12, 17, 17}, "#..../.#.../..#../...#./....#/"}, Footprint{11, {14, 14, 16, 16}, "#./.#/"}),
+    FootprintName);
 
 TEST_F(ToolUiTest, EraserRowsPaintSquaresOfFourToTen) {
   UseTool(ToolEraser);
@@ -153,6 +170,15 @@ struct BoxDrag {
   Qt::MouseButton button;
   const char* picture;  // pixels 2..5 of rows 2..5: '#' fore (red), 'o' back (blue)
 };
+void PrintTo(const BoxDrag& d, std::ostream* os) { *os << d.picture; }
+
+// "From2_2To5_5OutlineLeft"
+std::string BoxDragName(const ::testing::TestParamInfo<BoxDrag>& info) {
+  const BoxDrag& d = info.param;
+  static const char* const kStyles[3] = {"Outline", "OutlineOverFill", "Fill"};
+  return "From" + std::to_string(d.from.x()) + "_" + std::to_string(d.from.y()) + "To" + std::to_string(d.to.x()) +
+         "_" + std::to_string(d.to.y()) + kStyles[d.style] + (d.button == Qt::LeftButton ? "Left" : "Right");
+}
 
 class RectangleDrags : public ToolUiTest, public ::testing::WithParamInterface<BoxDrag> {};
 
@@ -177,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, RectangleDrags,
                                            BoxDrag{{3, 3}, {3, 3}, 0, Qt::LeftButton, "..../.#../..../..../"},
                                            BoxDrag{{2, 2}, {5, 5}, 0, Qt::RightButton, "oooo/o..o/o..o/oooo/"},
                                            BoxDrag{{2, 2}, {5, 5}, 1, Qt::RightButton, "####/#oo#/#oo#/####/"},
-                                           BoxDrag{{2, 2}, {5, 5}, 2, Qt::RightButton, "ooo./ooo./ooo./..../"}));
+                                           BoxDrag{{2, 2}, {5, 5}, 2, Qt::RightButton, "ooo./ooo./ooo./..../"}),
+                         BoxDragName);
 
 TEST_F(ToolUiTest, LinesPaintBothEndsAtTheChosenWidth) {
   UseTool(ToolLine);

@@ -12,7 +12,13 @@ namespace {
 constexpr std::string_view kTitle{"Created with GlyphSmith 5.0 -            \0", 42};
 constexpr std::string_view kArtist{"GlyphSmith 5.0\0", 15};
 
-std::uint64_t Padded(std::uint64_t n) { return n + (n & 1); }
+constexpr std::uint64_t Padded(std::uint64_t n) { return n + (n & 1); }
+
+// The LIST "INFO" size, and the RIFF size around a LIST "fram" of the given size.
+constexpr std::uint64_t kInfoListSize = 4 + 8 + Padded(kTitle.size()) + 8 + Padded(kArtist.size());
+constexpr std::uint64_t RiffSizeAround(std::uint64_t framListSize) {
+  return 4 + (8 + sizeof(AniHeader)) + (8 + kInfoListSize) + (8 + framListSize);
+}
 
 void WriteAniHeader(ByteWriter& w, const AniHeader& h) {
   [[maybe_unused]] const auto start = w.Size();
@@ -40,17 +46,26 @@ std::uint32_t DisplayRateForInterval(int intervalMs) {
   return rate > 0 ? static_cast<std::uint32_t>(rate) : 1;
 }
 
-Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const std::vector<std::uint8_t>> frames,
+std::uint64_t AnimatedCursorRiffSize(std::span<const std::uint64_t> frameSizes) {
+  std::uint64_t framSize = 4;
+  for (std::uint64_t size : frameSizes) framSize += 8 + Padded(size);
+  return RiffSizeAround(framSize);
+}
+
+Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(const std::vector<std::vector<std::uint8_t>>& frames,
                                                         int intervalMs) {
+  const std::vector<FrameBytes> views(frames.begin(), frames.end());
+  return EncodeAnimatedCursor(std::span<const FrameBytes>(views), intervalMs);
+}
+
+Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const FrameBytes> frames, int intervalMs) {
   using Result = Outcome<std::vector<std::uint8_t>>;
   if (frames.empty()) return Result::Failure("an animated cursor needs at least one frame");
 
-  const std::uint64_t infoSize = 4 + 8 + Padded(kTitle.size()) + 8 + Padded(kArtist.size());
   std::uint64_t framSize = 4;
-  for (const auto& frame : frames) framSize += 8 + Padded(frame.size());
-  const std::uint64_t riffSize = 4 + (8 + sizeof(AniHeader)) + (8 + infoSize) + (8 + framSize);
-  if (riffSize > std::numeric_limits<std::uint32_t>::max())
-    return Result::Failure("the frames are too large for an animated cursor");
+  for (const FrameBytes& frame : frames) framSize += 8 + Padded(frame.size());
+  const std::uint64_t riffSize = RiffSizeAround(framSize);
+  if (riffSize > std::numeric_limits<std::uint32_t>::max()) return Result::Failure(kFramesTooLarge);
 
   std::vector<std::uint8_t> bytes;
   bytes.reserve(8 + riffSize);
@@ -67,7 +82,7 @@ Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const std::vec
   WriteAniHeader(w, header);
 
   w.Text("LIST");
-  w.U32(static_cast<std::uint32_t>(infoSize));
+  w.U32(static_cast<std::uint32_t>(kInfoListSize));
   w.Text("INFO");
   WriteChunk(w, "INAM", AsBytes(kTitle));
   WriteChunk(w, "IART", AsBytes(kArtist));

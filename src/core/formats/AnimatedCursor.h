@@ -36,9 +36,22 @@ static_assert(sizeof(AniHeader) == 36);
 // fraction dropped, and at least 1 (so 15 ms gives 1 and 250 ms gives 25).
 std::uint32_t DisplayRateForInterval(int intervalMs);
 
-// Refuses sets the RIFF sizes cannot describe (over 4 GiB in all) or that hold
+// The frames are given as views of their bytes: a file used for several frames
+// is kept once.
+using FrameBytes = std::span<const std::uint8_t>;
+
+// Why a set of frames cannot be written: together they are over the 4 GiB the
+// RIFF sizes can describe.
+inline constexpr const char* kFramesTooLarge = "the frames are too large for an animated cursor";
+
+// The RIFF size field of a file whose frames have these sizes; it must fit in
+// 32 bits.
+std::uint64_t AnimatedCursorRiffSize(std::span<const std::uint64_t> frameSizes);
+
+// Refuses sets the RIFF sizes cannot describe (kFramesTooLarge) or that hold
 // no frames; frames are copied unchanged.
-Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const std::vector<std::uint8_t>> frames,
+Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(std::span<const FrameBytes> frames, int intervalMs);
+Outcome<std::vector<std::uint8_t>> EncodeAnimatedCursor(const std::vector<std::vector<std::uint8_t>>& frames,
                                                         int intervalMs);
 
 }  // namespace gs

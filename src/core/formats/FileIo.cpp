@@ -4,16 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace gs {
 namespace {
 
 std::string ErrorText(int error) { return std::strerror(error); }
+
+constexpr const char* kNotRegularFile = "it is not a regular file";
 
 // Closes a descriptor on every path out of a function.
 class FileDescriptor {
@@ -36,18 +40,37 @@ class FileDescriptor {
   int fd_;
 };
 
+// The kernel's own limit on links followed in one lookup.
+constexpr int kMaxLinkHops = 40;
+
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The file a symbolic link leads to, or the path itself.
-std::string ResolveLink(const std::string& path) {
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+// The path a write really goes to: symbolic links are followed to their end,
+// as a shell redirection follows them, so a link stays a link and a dangling
+// link gets its target created. A link loop (or a chain longer than the
+// system's limit) is refused with ELOOP.
+struct Resolved {
+  std::string path;
+  int error = 0;
+};
+Resolved FollowLinks(std::string path) {
+  for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+      return errno == ENOENT ? Resolved{path} : Resolved{path, errno};  // a new file, or a folder problem
+    if (!S_ISLNK(st.st_mode)) return {path};
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0) return {path, errno};
+    if (static_cast<std::size_t>(n) >= target.size()) return {path, ENAMETOOLONG};  // grew while we looked
+    target.resize(static_cast<std::size_t>(n));
+    path = target.starts_with('/') ? target : FolderOf(path) + "/" + target;
+  }
+  return {path, ELOOP};
 }
 
 int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -62,21 +85,51 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return 0;
 }
 
+// Why a file of this kind cannot be read or replaced as a document, or empty
+// for a regular file.
+std::string KindProblem(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return ErrorText(EISDIR);
+  if (!S_ISREG(st.st_mode)) return kNotRegularFile;
+  return {};
+}
+
 }  // namespace
 
-Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+Outcome<std::uint64_t> RegularFileSize(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return Outcome<std::uint64_t>::Failure(ErrorText(errno));
+  if (std::string problem = KindProblem(st); !problem.empty()) return Outcome<std::uint64_t>::Failure(problem);
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::string FileTooLargeReason(std::uint64_t maxBytes) {
+  return "the file is larger than " +
+         (maxBytes >= (1u << 20) ? std::to_string(maxBytes >> 20) + " MiB" : std::to_string(maxBytes) + " bytes");
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+namespace {
+
+// Reads up to `count` bytes from the start of a regular file, after the checks
+// every read makes.
+Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::uint64_t maxBytes,
+                                                   std::uint64_t count) {
   using Result = Outcome<std::vector<std::uint8_t>>;
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // The kind is checked before opening: opening a FIFO waits for a writer, and
+  // opening a device can act on it. O_NONBLOCK covers a swap in between.
+  if (auto size = RegularFileSize(path); !size) return Result::Failure(size.Reason());
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) return Result::Failure(ErrorText(errno));
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return Result::Failure(ErrorText(errno));
-  if (S_ISDIR(st.st_mode)) return Result::Failure(ErrorText(EISDIR));
-  if (!S_ISREG(st.st_mode)) return Result::Failure("it is not a regular file");
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
-    return Result::Failure("the file is larger than " + (maxBytes >= (1u << 20) ? std::to_string(maxBytes >> 20) + " MiB"
-                                                                                 : std::to_string(maxBytes) + " bytes"));
+  if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
 
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, count)));
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
@@ -91,16 +144,34 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::u
   return bytes;
 }
 
+}  // namespace
+
+Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+  return ReadRegularFile(path, maxBytes, maxBytes);
+}
+
+Outcome<std::vector<std::uint8_t>> ReadFileHead(const std::string& path, std::size_t count) {
+  return ReadRegularFile(path, std::numeric_limits<std::uint64_t>::max(), count);
+}
+
 Outcome<void> WriteFileAtomically(const std::string& requestedPath, std::span<const std::uint8_t> bytes) {
   static std::atomic<unsigned> counter{0};
-  const std::string path = ResolveLink(requestedPath);
+  const Resolved resolved = FollowLinks(requestedPath);
+  if (resolved.error) return Outcome<void>::Failure(ErrorText(resolved.error));
+  const std::string& path = resolved.path;
   const std::string folder = FolderOf(path);
   const std::string base = path.substr(path.find_last_of('/') + 1);
   if (base.empty()) return Outcome<void>::Failure(ErrorText(EISDIR));
 
   struct stat old {};
   const bool replacing = ::stat(path.c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode)) return Outcome<void>::Failure(ErrorText(EISDIR));
+  if (replacing) {
+    if (std::string problem = KindProblem(old); !problem.empty()) return Outcome<void>::Failure(problem);
+    // The rename only needs the folder to be writable, so ask, as the shell
+    // would, whether the file itself may be written: a file its owner made
+    // read-only stays as it is. Root may replace it, as root's cp would.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Outcome<void>::Failure(ErrorText(errno));
+  }
 
   std::string temp;
   int fdValue = -1;
@@ -117,7 +188,15 @@ Outcome<void> WriteFileAtomically(const std::string& requestedPath, std::span<co
     ::unlink(temp.c_str());
     return Outcome<void>::Failure(ErrorText(error));
   };
-  if (replacing && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) return fail(errno);
+  if (replacing) {
+    // The new file keeps the old one's owner and group where we may give them
+    // (root rewriting a user's file), else at least the group; the mode is set
+    // afterwards because a change of owner clears the set-id bits.
+    if (::fchown(fd.Get(), old.st_uid, old.st_gid) != 0 && ::fchown(fd.Get(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // Neither may be kept: the file is the writer's, as a new one would be.
+    }
+    if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) return fail(errno);
+  }
   if (int error = WriteAll(fd.Get(), bytes)) return fail(error);
   // Flushed before the rename so that a crash cannot swap a good old file for
   // an unwritten new one. With no old file there is nothing to protect, and the

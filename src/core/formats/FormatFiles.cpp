@@ -1,5 +1,9 @@
 #include "formats/FormatFiles.h"
 
+#include <algorithm>
+#include <limits>
+#include <map>
+
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/FileIo.h"
@@ -48,24 +52,65 @@ Outcome<void> WritePCXFile(const std::string& path, const Surface& image, int de
   return WriteBytes(path, EncodePCXFile(image, depth), depth);
 }
 
-Outcome<std::vector<std::vector<std::uint8_t>>> ReadAnimationFrames(std::span<const std::string> framePaths) {
-  using Result = Outcome<std::vector<std::vector<std::uint8_t>>>;
-  std::vector<std::vector<std::uint8_t>> frames;
-  frames.reserve(framePaths.size());
-  for (const std::string& framePath : framePaths) {
-    auto bytes = ReadWholeFile(framePath);
-    if (!bytes) return Result::Failure(FileMessage(framePath, bytes.Reason()));
-    if (auto dir = ReadIconDirectory(*bytes); !dir) return Result::Failure(FileMessage(framePath, dir.Reason()));
-    frames.push_back(std::move(bytes).Value());
-  }
-  return frames;
+Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes, const PngDecoder& decodePng) {
+  // The transparent colour plays no part in whether an image decodes.
+  if (auto image = ReadIconImage(bytes, 0, decodePng); !image) return Outcome<void>::Failure(image.Reason());
+  return {};
 }
 
-Outcome<void> WriteAnimatedCursorFile(const std::string& path, std::span<const std::vector<std::uint8_t>> frames,
-                                      int intervalMs) {
-  auto bytes = EncodeAnimatedCursor(frames, intervalMs);
+Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths, const PngDecoder& decodePng) {
+  using Result = Outcome<AnimationFrames>;
+  // Sizes first, so that neither one huge frame nor a great many repeated ones
+  // make us read what could never be written.
+  AnimationFrames out;
+  std::map<std::string, std::size_t> known;
+  std::vector<std::string> files;
+  std::vector<std::uint64_t> sizes;
+  std::vector<std::uint64_t> frameSizes;
+  for (const std::string& framePath : framePaths) {
+    const auto [at, added] = known.try_emplace(framePath, files.size());
+    if (added) {
+      auto size = RegularFileSize(framePath);
+      if (!size) return Result::Failure(FileMessage(framePath, size.Reason()));
+      if (*size > kMaxFrameFileSize) return Result::Failure(FileMessage(framePath, FileTooLargeReason(kMaxFrameFileSize)));
+      files.push_back(framePath);
+      sizes.push_back(*size);
+    }
+    out.order.push_back(at->second);
+    frameSizes.push_back(sizes[at->second]);
+  }
+  if (AnimatedCursorRiffSize(frameSizes) > std::numeric_limits<std::uint32_t>::max())
+    return Result::Failure(kFramesTooLarge);
+
+  // Each frame must open as Open opens it: a directory that reads is not
+  // enough, its image must decode too.
+  for (const std::string& framePath : files) {
+    auto bytes = ReadWholeFile(framePath, kMaxFrameFileSize);
+    if (!bytes) return Result::Failure(FileMessage(framePath, bytes.Reason()));
+    if (auto checked = CheckAnimationFrame(*bytes, decodePng); !checked)
+      return Result::Failure(FileMessage(framePath, checked.Reason()));
+    out.files.push_back(std::move(bytes).Value());
+  }
+  return out;
+}
+
+Outcome<void> WriteAnimatedCursorFile(const std::string& path, const AnimationFrames& frames, int intervalMs) {
+  std::vector<FrameBytes> views;
+  views.reserve(frames.order.size());
+  for (std::size_t index : frames.order) views.push_back(frames.files.at(index));
+  auto bytes = EncodeAnimatedCursor(std::span<const FrameBytes>(views), intervalMs);
   if (!bytes) return Outcome<void>::Failure(bytes.Reason());
   return WriteFileAtomically(path, *bytes);
+}
+
+Outcome<void> CheckAnimatedCursorTarget(const std::string& path) {
+  if (!FileExists(path)) return {};  // a new file (or a dangling link's target)
+  auto head = ReadFileHead(path, 12);
+  if (!head) return Outcome<void>::Failure(head.Reason());
+  const std::vector<std::uint8_t>& h = *head;
+  auto is = [&](std::size_t at, std::string_view id) { return h.size() >= at + 4 && std::equal(id.begin(), id.end(), h.begin() + at); };
+  if (!is(0, "RIFF") || !is(8, "ACON")) return Outcome<void>::Failure("the file exists and is not an animated cursor");
+  return {};
 }
 
 }  // namespace gs

@@ -5,13 +5,14 @@
 
 namespace gs {
 
-int ChooseIconImage(std::span<const IconEntryInfo> entries) {
+std::vector<int> PreferredIconImages(std::span<const IconEntryInfo> entries) {
+  std::vector<int> order;
   for (int depth : {24, 8, 4, 1})
     for (const IconEntryInfo& e : entries)
       if (e.kind == IconEntryKind::Bitmap && e.problem.empty() && e.width == 32 && e.height == 32 &&
           e.bitCount == depth)
-        return e.index;
-  return -1;
+        order.push_back(e.index);
+  return order;
 }
 
 std::vector<int> FallbackImageOrder(std::span<const IconEntryInfo> entries) {

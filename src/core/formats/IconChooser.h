@@ -8,13 +8,14 @@
 
 namespace gs {
 
-// The first decodable 32 × 32 bitmap entry at 24 bits, else at 8, 4 and 1 bits,
-// judged from each entry's own image header; −1 when none qualifies. A file
-// with a single image goes through here too, so a 16 × 16 or 48 × 48 image is
-// never taken for a 32 × 32 one.
-int ChooseIconImage(std::span<const IconEntryInfo> entries);
+// The 32 × 32 bitmap entries the editor opens as they are, best first: those
+// at 24 bits, then 8, 4 and 1 bits, each in file order, judged from each
+// entry's own image header. The reader takes the first whose data decodes. A
+// file with a single image goes through here too, so a 16 × 16 or 48 × 48
+// image is never taken for a 32 × 32 one.
+std::vector<int> PreferredIconImages(std::span<const IconEntryInfo> entries);
 
-// When ChooseIconImage finds nothing: the entries worth trying, best first.
+// When no preferred image decodes: the entries worth converting, best first.
 // 32 × 32 images of the highest depth (32-bit with alpha and PNG entries
 // included), then images larger than 32 × 32 from the smallest up, then the rest
 // from the largest down; equal candidates keep file order. Entries whose header

@@ -43,11 +43,27 @@ Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour tran
   if (!dir) return Result::Failure(dir.Reason());
   const std::vector<IconEntryInfo>& entries = dir->entries;
 
+  // A file can list thousands of entries sharing one damaged image; after the
+  // best few candidates have failed, the rest are not worth the time.
+  constexpr int kMaxAttempts = 16;
+  int attempts = 0;
+  std::string firstReason;
+  auto failed = [&](const std::string& reason) {
+    if (firstReason.empty()) firstReason = reason;
+    return ++attempts >= kMaxAttempts;
+  };
+
+  // A damaged image is passed over for the next best: the choice by headers
+  // alone would refuse a file that holds a good image besides a broken one.
   IconImage out;
-  if (const int chosen = ChooseIconImage(entries); chosen >= 0) {
-    const IconEntryInfo& e = entries[chosen];
+  const std::vector<int> preferred = PreferredIconImages(entries);
+  for (int index : preferred) {
+    const IconEntryInfo& e = entries[index];
     auto decoded = DecodeBitmapEntry(file, e);
-    if (!decoded) return Result::Failure(decoded.Reason());
+    if (!decoded) {
+      if (failed(decoded.Reason())) break;
+      continue;
+    }
     out.image = Surface(kIconSide, kIconSide);
     std::copy_n(decoded->mask.begin(), out.mask.size(), out.mask.begin());
     for (int y = 0; y < kIconSide; ++y)
@@ -55,22 +71,18 @@ Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour tran
         const std::uint32_t p = decoded->image.At(x, y);
         out.image.Row(y)[x] = AlphaOf(p) == 0 ? transparent : ColourOf(p);
       }
-    out.entryIndex = chosen;
+    out.entryIndex = index;
     SetHotspot(out, *dir, e, kIconSide, kIconSide);
     return out;
   }
 
-  // A file can list thousands of entries sharing one damaged image; after the
-  // best few candidates have failed, the rest are not worth the time.
-  constexpr std::size_t kMaxFallbackAttempts = 16;
-  std::string firstReason;
-  std::vector<int> candidates = FallbackImageOrder(entries);
-  if (candidates.size() > kMaxFallbackAttempts) candidates.resize(kMaxFallbackAttempts);
-  for (int index : candidates) {
+  for (int index : FallbackImageOrder(entries)) {
+    if (attempts >= kMaxAttempts) break;
+    if (std::find(preferred.begin(), preferred.end(), index) != preferred.end()) continue;  // failed above
     const IconEntryInfo& e = entries[index];
     auto picture = DecodeAnyEntry(file, e, decodePng);
     if (!picture) {
-      if (firstReason.empty()) firstReason = picture.Reason();
+      failed(picture.Reason());
       continue;
     }
     IconPicture fitted = FitImageToIcon(*picture, transparent);

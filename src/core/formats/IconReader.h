@@ -33,11 +33,12 @@ struct IconImage {
   Point hotspot{};        // cursors: the used entry's hotspot (scaled along when converted)
 };
 
-// Takes the entry ChooseIconImage picks; a pixel whose mask bit is set becomes
-// `transparent` (black included) and every other pixel keeps its colour. When
-// no entry qualifies, tries FallbackImageOrder's candidates in turn (the best 16
-// at most) and fits the first that decodes to 32 × 32 with FitImageToIcon. Fails when the directory is
-// damaged, when the chosen entry is cut short, or when nothing can be decoded.
+// Takes the first of PreferredIconImages whose data decodes; a pixel whose
+// mask bit is set becomes `transparent` (black included) and every other pixel
+// keeps its colour. When none does, tries FallbackImageOrder's candidates in
+// turn and fits the first that decodes to 32 × 32 with FitImageToIcon. At most
+// 16 images are tried in all. Fails when the directory is damaged or when no
+// image can be decoded, with the reason of the first image that failed.
 Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
                                  const PngDecoder& decodePng = {});
 

@@ -30,10 +30,20 @@ bool PasteImage(Document& doc, const Surface& image) {
   return true;
 }
 
+bool PastedSizeAcceptable(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxPastedSide && height <= kMaxPastedSide &&
+         std::int64_t{width} * height <= kMaxPastedPixels;
+}
+
+Rect PastedArea(int width, int height) {
+  return {0, 0, std::clamp(width, 0, kImageSize), std::clamp(height, 0, kImageSize)};
+}
+
 Surface SurfaceFromArgb(const std::uint32_t* pixels, int width, int height, int stride, Colour transparent) {
-  Surface out(width, height);
+  const Rect used = PastedArea(width, height);
+  Surface out(used.Width(), used.Height());
   for (int y = 0; y < out.Height(); ++y) {
-    const std::uint32_t* row = pixels + static_cast<size_t>(y) * stride;
+    const std::uint32_t* row = pixels + static_cast<std::size_t>(y) * stride;
     for (int x = 0; x < out.Width(); ++x) {
       const std::uint32_t argb = row[x];
       out.Row(y)[x] = (argb >> 24) < 128 ? (transparent & 0xFFFFFF)

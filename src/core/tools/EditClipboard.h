@@ -26,9 +26,20 @@ Surface CutImage(Document& doc);
 // Returns false, changing nothing, for an empty image.
 bool PasteImage(Document& doc, const Surface& image);
 
-// A picture handed over as 0xAARRGGBB pixels, top row first, `stride` pixels
-// a row: pixels less than half opaque become `transparent`, the others keep
-// their colour.
+// Pictures on the clipboard larger than this on a side, or in all, are
+// refused before anything is taken from them: no one pastes them into a
+// 32 × 32 icon, and decoding one could exhaust memory.
+inline constexpr int kMaxPastedSide = 16384;
+inline constexpr std::int64_t kMaxPastedPixels = std::int64_t{1} << 26;  // 8192 × 8192
+bool PastedSizeAcceptable(int width, int height);
+
+// The part of a width × height picture that Paste uses: its top-left corner,
+// at most as large as the image. Only this part need be decoded or copied.
+Rect PastedArea(int width, int height);
+
+// The used part (PastedArea) of a picture handed over as 0xAARRGGBB pixels,
+// top row first, `stride` pixels a row: pixels less than half opaque become
+// `transparent`, the others keep their colour. Nothing outside it is read.
 Surface SurfaceFromArgb(const std::uint32_t* pixels, int width, int height, int stride, Colour transparent);
 
 }  // namespace gs

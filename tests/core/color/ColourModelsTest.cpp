@@ -27,6 +27,9 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"white", {255, 255, 255}, {0, 0, 240}, {255, 255, 255}},
         Conversion{"black", {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
         Conversion{"midGrey", {128, 128, 128}, {0, 0, 120}, {127, 127, 127}},
+        // Saturation and luminance are truncated, not rounded: 3 / 255 × 240 = 2.8 gives 2.
+        Conversion{"darkGreyLuminanceTruncated", {3, 3, 3}, {0, 0, 2}, {2, 2, 2}},
+        Conversion{"saturationTruncated", {10, 4, 4}, {0, 102, 6}, {9, 3, 3}},
         Conversion{"green", {0, 255, 0}, {79, 240, 120}, {4, 255, 0}},
         Conversion{"blue", {0, 0, 255}, {159, 240, 120}, {0, 2, 255}},
         Conversion{"yellow", {255, 255, 0}, {39, 240, 120}, {255, 249, 0}},

@@ -10,7 +10,10 @@ namespace {
 TEST(Document, StartsUntitledInTheTransparentColourAndClearsWithTheCurrentOne) {
   Document doc;
   EXPECT_EQ(doc.WorkingImage, Surface(32, 32, 0xE0E0E0));
-  EXPECT_TRUE(doc.TransparentColor == 0xE0E0E0 && doc.CurrentFile.empty() && !doc.Modified && !doc.UndoAvailable());
+  EXPECT_EQ(doc.TransparentColor, 0xE0E0E0u);
+  EXPECT_EQ(doc.CurrentFile, "");
+  EXPECT_FALSE(doc.Modified);
+  EXPECT_FALSE(doc.UndoAvailable());
   doc.TransparentColor = Rgb(1, 2, 3);
   doc.ClearToTransparent({30, 30, 40, 40});
   EXPECT_EQ(doc.WorkingImage.Copy({29, 30, 31, 31}).Pixels(), (std::vector<Colour>{0xE0E0E0, Rgb(1, 2, 3)}));

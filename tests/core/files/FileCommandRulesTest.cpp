@@ -61,8 +61,10 @@ TEST(SavePrompt, AsksInOrderAndGoesOnOnlyWhenNothingIsLost) {
   };
   for (const auto& [modified, currentFile, answer, path, saved, goesOn, asked] : cases) {
     Log log;
-    const SavePromptSteps steps{[&] { return log.push_back("ask"), answer; }, [&] { return log.push_back("dialog"), path; },
-                                [&](const std::string& p) { return log.push_back("save " + p), saved; },
+    // Structured bindings are captured by copy under names of their own (clang before 16 cannot capture them).
+    const SavePromptSteps steps{[&, answer = answer] { return log.push_back("ask"), answer; },
+                                [&, path = path] { return log.push_back("dialog"), path; },
+                                [&, saved = saved](const std::string& p) { return log.push_back("save " + p), saved; },
                                 [&](const std::string& p) { log.push_back("recent " + p); }};
     EXPECT_EQ(AskSaveChanges(modified, currentFile, steps), goesOn) << currentFile << path;
     EXPECT_EQ(log, asked);

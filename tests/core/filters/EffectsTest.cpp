@@ -115,7 +115,8 @@ TEST(FilterCommands, SnapshotFirstMarkModifiedAndHandleTheSelection) {
       c.run(doc);
       EXPECT_TRUE(doc.Modified) << c.name;
       EXPECT_EQ(doc.SelectionActive, !c.clearsSelection) << c.name;
-      EXPECT_TRUE(doc.RestoreBackup() && doc.WorkingImage == before) << c.name;
+      EXPECT_TRUE(doc.RestoreBackup()) << c.name;
+      EXPECT_EQ(doc.WorkingImage, before) << c.name;
     }
 }
 

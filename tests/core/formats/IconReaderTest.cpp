@@ -25,21 +25,52 @@ TEST(ExpandPalettedBits, WalksEachByteFromItsHighBitsAndBlacksOutIndicesPastTheT
 }
 
 // Each entry's own image header counts: the directory's size and bit count (a cursor's hotspot) may say anything.
-TEST(ChooseIconImage, TakesTheFirst32By32At24Then8Then4Then1Bits) {
-  const std::pair<std::vector<EntryLayout>, int> cases[] = {
-      {{Entry(32, 32, 8), Entry(32, 32, 24)}, 1},
-      {{Entry(32, 32, 1), Entry(32, 32, 4), Entry(32, 32, 8)}, 2},
-      {{Entry(16, 16, 24), Entry(32, 32, 4), Entry(32, 32, 4)}, 1},
-      {{Entry(16, 16, 24), Entry(48, 48, 8), Entry(32, 32, 32)}, -1},
-      {{Entry(16, 16, 4)}, -1},  // a single image too
-      {{{.width = 16, .height = 16, .dir = {32, 32, 0, 0, 0, 24}}, Entry(32, 32, 8)}, 1},
-      {{{.bitCount = 4, .dir = {32, 32, 0, 0, 0, 24}}, Entry(32, 32, 1)}, 0},
+TEST(PreferredIconImages, Are32By32At24Then8Then4Then1Bits) {
+  using Order = std::vector<int>;
+  const std::pair<std::vector<EntryLayout>, Order> cases[] = {
+      {{Entry(32, 32, 8), Entry(32, 32, 24)}, {1, 0}},
+      {{Entry(32, 32, 1), Entry(32, 32, 4), Entry(32, 32, 8)}, {2, 1, 0}},
+      {{Entry(16, 16, 24), Entry(32, 32, 4), Entry(32, 32, 4)}, {1, 2}},
+      {{Entry(16, 16, 24), Entry(48, 48, 8), Entry(32, 32, 32)}, {}},
+      {{Entry(16, 16, 4)}, {}},  // a single image too
+      {{{.width = 16, .height = 16, .dir = {32, 32, 0, 0, 0, 24}}, Entry(32, 32, 8)}, {1}},
+      {{{.bitCount = 4, .dir = {32, 32, 0, 0, 0, 24}}, Entry(32, 32, 1)}, {0, 1}},
   };
   for (const auto& c : cases) {
     auto dir = ReadIconDirectory(IconFile(c.first));
     ASSERT_TRUE(dir) << dir.Reason();
-    EXPECT_EQ(ChooseIconImage(dir->entries), c.second) << "case " << &c - cases;
+    EXPECT_EQ(PreferredIconImages(dir->entries), c.second) << "case " << &c - cases;
   }
+}
+
+// The file with entry `index` cut to `size` bytes (the bytes stay; the directory says less).
+Bytes WithEntryCut(Bytes file, int index, std::uint32_t size) {
+  const std::size_t at = 6 + 16 * index + 8;  // dwBytesInRes
+  for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(size >> (8 * i));
+  return file;
+}
+
+// A damaged image the headers prefer does not hide an intact one: the next best that decodes is taken, in
+// either order. Only when none decodes is the file refused, with the first image's reason.
+TEST(IconReader, PassesOverADamagedImageToTheNextThatDecodes) {
+  const EntryLayout deep{.pixel = [](int, int) { return Rgb(9, 9, 9); }};
+  const EntryLayout four{.bitCount = 4, .pixel = [](int, int) { return 12u; }};
+  const std::uint32_t cut = 40 + 3 * 32 * 10;  // the header and ten rows of 24-bit pixels
+  const Bytes deepFirst = WithEntryCut(IconFile({deep, four}), 0, cut);
+  const Bytes deepLast = WithEntryCut(IconFile({four, deep}), 1, cut);
+  for (const auto& [file, fourAt] : {std::pair{deepFirst, 1}, {deepLast, 0}}) {
+    auto read = ReadIconImage(file, kGrey);
+    ASSERT_TRUE(read) << read.Reason();
+    EXPECT_EQ(read->entryIndex, fourAt);
+    EXPECT_FALSE(read->converted);
+    EXPECT_EQ(read->image.GetPixel(3, 3), TableColour(12));
+  }
+  // A small image stands in when every 32 × 32 one is damaged.
+  const Bytes withSmall = WithEntryCut(IconFile({deep, Entry(16, 16, 4)}), 0, cut);
+  EXPECT_EQ(ReadIconImage(withSmall, kGrey)->entryIndex, 1);
+  EXPECT_TRUE(ReadIconImage(withSmall, kGrey)->converted);
+  const Bytes allCut = WithEntryCut(WithEntryCut(IconFile({four, deep}), 1, cut), 0, 40 + 64 + 100);
+  EXPECT_EQ(ReadIconImage(allCut, kGrey).Reason(), "the pixel data of entry 2 is cut short");
 }
 
 struct ReadCase {
@@ -106,6 +137,23 @@ TEST(IconReader, RefusesEveryTruncationOfAGoodFile) {
     for (std::size_t n = 0; n < good.size(); ++n)
       ASSERT_FALSE(ReadIconImage(Slice(good, 0, n), kGrey)) << "depth " << depth << " cut at " << n;
     ASSERT_TRUE(ReadIconImage(good, kGrey));
+  }
+}
+
+// A PNG entry too short for its header is refused by its own size, never by the bytes that follow it: a
+// 30-byte file holding just the signature (read past the end under the address sanitizer), and an entry
+// cut inside its header in a file whose next bytes complete it.
+TEST(IconReader, RefusesAPngEntryTooShortForItsHeader) {
+  const Bytes png = Hex("89504E47 0D0A1A0A 0000000D 49484452 00000020 00000020 08060000 00 01020304");
+  const Bytes signatureOnly = IconFile({{.raw = Slice(png, 0, 8)}});
+  ASSERT_EQ(signatureOnly.size(), 30u);
+  for (const Bytes& file : {signatureOnly, WithEntryCut(IconFile({{.raw = png}}), 0, 20)}) {
+    auto dir = ReadIconDirectory(file);
+    ASSERT_TRUE(dir) << dir.Reason();
+    EXPECT_EQ(dir->entries[0].problem, "the PNG image of entry 1 has no header");
+    EXPECT_EQ(ReadIconImage(file, kGrey, [](auto) { return std::optional(RgbaImage{32, 32, std::vector<std::uint32_t>(1024)}); })
+                  .Reason(),
+              "the PNG image of entry 1 has no header");
   }
 }
 

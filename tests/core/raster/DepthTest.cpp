@@ -34,7 +34,8 @@ TEST(GetBitsAtDepth, PacksPaddedRowsBottomUpWithTheHighBitsLeftmost) {
   EXPECT_EQ(mono.table, (std::vector<Colour>{0, 0xFFFFFF}));
   EXPECT_EQ((Bytes{four.bits[0], four.bits[31 * 16], eight.bits[1], eight.bits[31 * 32]}), (Bytes{0x0F, 0xF9, 249, 0}));
   EXPECT_EQ(Bytes(full.bits.begin() + 31 * 96 + 3, full.bits.begin() + 31 * 96 + 6), (Bytes{0, 0, 0xFF}));
-  EXPECT_TRUE(full.table.empty() && GetBitsAtDepth(s, 16).bits.empty());
+  EXPECT_TRUE(full.table.empty());
+  EXPECT_TRUE(GetBitsAtDepth(s, 16).bits.empty());
   // Rows are padded to four bytes; tables are stored blue, green, red, 0.
   EXPECT_EQ(GetBitsAtDepth(Surface(16, 2, 0xFFFFFF), 1).bits, (Bytes{0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0}));
   EXPECT_EQ(TableToRgbQuads({Rgb(1, 2, 3)}), (Bytes{3, 2, 1, 0}));

@@ -13,7 +13,8 @@ using namespace gs::testing;
 
 // The line from a to b must show `picture` at (x, y) and nothing else.
 PictureCase L(Point a, Point b, std::string picture, int x = 0, int y = 0, int width = 1) {
-  return {[=](Surface& s) { DrawLine(s, a, b, Pen::Solid(kInk, width)); }, x, y, std::move(picture)};
+  return {[=](Surface& s) { DrawLine(s, a, b, Pen::Solid(kInk, width)); }, x, y, std::move(picture),
+          "From" + PointName(a) + "To" + PointName(b) + (width > 1 ? "Width" + std::to_string(width) : "")};
 }
 
 class LinePicture : public ::testing::TestWithParam<PictureCase> {};
@@ -38,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         L({3, 2}, {8, 2}, ".OOOOOOO./OOOOOOOOO/OOOOOOOOO/.OOOOOOO.", 1, 0, 4),
         L({2, 3}, {2, 8}, ".OO./OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/.OO.", 0, 1, 4), L({5, 5}, {5, 5}, "OO/OO", 4, 4, 2),
         L({1, 1}, {6, 6}, "OO....../OOO...../.OOO..../..OOO.../...OOO../....OOO./.....OO.", 0, 0, 2),
-        PictureCase{[](Surface& s) { DrawLine(s, {0, 0}, {7, 5}, Pen::Null()); }, 0, 0, "."}));
+        PictureCase{[](Surface& s) { DrawLine(s, {0, 0}, {7, 5}, Pen::Null()); }, 0, 0, ".", "NullPen"}),
+    PictureCaseName);
 
 Surface Drawn(Point a, Point b, int width) {
   Surface s(32, 32, kPaper);

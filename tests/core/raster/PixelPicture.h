@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "raster/Geometry.h"
 #include "raster/Surface.h"
 
 namespace gs::testing {
@@ -39,8 +40,16 @@ struct PictureCase {
   std::function<void(Surface&)> draw;
   int x, y;
   std::string picture;
+  std::string name;  // the test's name: what is drawn, in letters, digits and '_'
 };
-inline void PrintTo(const PictureCase& c, std::ostream* os) { *os << '"' << c.picture << '"'; }
+inline void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name << ": \"" << c.picture << '"'; }
+inline std::string PictureCaseName(const ::testing::TestParamInfo<PictureCase>& info) { return info.param.name; }
+
+// "3_2": a point in a test name.
+inline std::string PointName(Point p) {
+  auto number = [](int v) { return v < 0 ? "m" + std::to_string(-v) : std::to_string(v); };
+  return number(p.x) + "_" + number(p.y);
+}
 
 inline void ExpectPicture(const PictureCase& c) {
   const int w = static_cast<int>(std::min(c.picture.find('/'), c.picture.size()));

@@ -23,7 +23,15 @@ PictureCase Shape(Kind kind, Rect box, std::string picture, Pen pen = kPen, Brus
     if (kind == kRoundRect) DrawRoundRect(s, box, 10, 10, pen, brush);
   };
   const int out = pen.width / 2;
-  return {draw, std::min(box.left, box.right) - out, std::min(box.top, box.bottom) - out, std::move(picture)};
+  // "Ellipse2_2_7_7", then what differs from a thin pen over the fill: "NoPen", "Pen3", "Hollow", "InkFill".
+  std::string name = std::string(kind == kRectangle ? "Rectangle" : kind == kEllipse ? "Ellipse" : "RoundRect") +
+                     PointName({box.left, box.top}) + "_" + PointName({box.right, box.bottom});
+  if (pen.IsNull()) name += "NoPen";
+  else if (pen.width > 1) name += "Pen" + std::to_string(pen.width);
+  if (brush.IsHollow()) name += "Hollow";
+  else if (brush.colour == kInk) name += "InkFill";
+  return {draw, std::min(box.left, box.right) - out, std::min(box.top, box.bottom) - out, std::move(picture),
+          std::move(name)};
 }
 
 class BoxShape : public ::testing::TestWithParam<PictureCase> {};
@@ -58,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         Shape(kRectangle, {6, 6, 14, 14}, "OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO",
               kPen, kInkBrush),
         Shape(kRectangle, {7, 7, 12, 12}, "OOOOO/OOOOO/OOOOO/OOOOO/OOOOO", kPen, kInkBrush),
-        Shape(kRectangle, {9, 9, 11, 11}, "OO/OO", kPen, kInkBrush)));
+        Shape(kRectangle, {9, 9, 11, 11}, "OO/OO", kPen, kInkBrush)),
+    PictureCaseName);
 
 // Every ellipse and rounded box: rows symmetric both ways, each one unbroken run
 // with outline at both ends, widening towards the middle, reaching all four sides.
@@ -72,13 +81,21 @@ TEST(RoundShapes, EverySizeAndCornerIsSound) {
         for (int y = 0; y < h; ++y) {
           const std::string row = PictureAt(s, 0, y, w, 1);
           const auto first = row.find_first_not_of('.'), last = row.find_last_not_of('.');
-          ASSERT_TRUE(row == PictureAt(s, 0, h - 1 - y, w, 1) && row == std::string(row.rbegin(), row.rend()) &&
-                      first != std::string::npos && row[first] == 'O' && row[last] == 'O' &&
-                      row.find('.', first) > last && (2 * y >= h || first <= previous))
-              << (shape ? "rounded " : "ellipse ") << w << " x " << h << " row " << y << ": " << row;
+          const std::string where = std::string(shape ? "rounded " : "ellipse ") + std::to_string(w) + " x " +
+                                    std::to_string(h) + " row " + std::to_string(y) + ": " + row;
+          ASSERT_EQ(row, PictureAt(s, 0, h - 1 - y, w, 1)) << where << " (upside down)";
+          ASSERT_EQ(row, std::string(row.rbegin(), row.rend())) << where << " (mirrored)";
+          ASSERT_NE(first, std::string::npos) << where;
+          ASSERT_EQ(row[first], 'O') << where;
+          ASSERT_EQ(row[last], 'O') << where;
+          ASSERT_GT(row.find('.', first), last) << where << " (one run)";
+          if (2 * y < h) {
+            ASSERT_LE(first, previous) << where << " (widening)";
+          }
           previous = first;
         }
-        ASSERT_TRUE(s.GetPixel(0, h / 2) == kInk && s.GetPixel(w / 2, 0) == kInk) << w << " x " << h;
+        ASSERT_EQ(s.GetPixel(0, h / 2), kInk) << w << " x " << h;
+        ASSERT_EQ(s.GetPixel(w / 2, 0), kInk) << w << " x " << h;
       }
 }
 

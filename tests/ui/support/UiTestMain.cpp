@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "ui/Application.h"
 
 int main(int argc, char** argv) {
   // Window tests run without a display, and never touch the user's settings.
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     QFile::setPermissions(QString::fromUtf8(runtime), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime);
   }
-  QApplication app(argc, argv);
+  gs::ui::Application app(argc, argv);  // the program's own, as the editor runs
   QApplication::setOrganizationName(QStringLiteral("GlyphSmith"));
   QApplication::setApplicationName(QStringLiteral("GlyphSmith"));
   // Test processes run side by side: each keeps its settings in its own folder.

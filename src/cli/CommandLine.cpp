@@ -1,0 +1,154 @@
+#include "CommandLine.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "document/Document.h"
+#include "formats/FieldValues.h"
+
+namespace gs::cli {
+namespace {
+
+using Result = Outcome<Command>;
+
+std::string LowerExtension(const std::string& path) {
+  const auto dot = path.find_last_of('.');
+  const auto slash = path.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  return ext;
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int v = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return v;
+}
+
+bool IsOption(const std::string& a) { return a.size() > 1 && a[0] == '-'; }
+
+Result ParseInfo(const std::vector<std::string>& args) {
+  if (args.size() != 1) return Result::Failure("info takes one FILE");
+  return Command{InfoCommand{args[0]}};
+}
+
+Result ParseConvert(const std::vector<std::string>& args) {
+  ConvertCommand c;
+  c.transparent = kInitialTransparentColour;  // the editor's own default
+  std::optional<int> depth;
+  bool adaptive = false;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    if (a == "--adaptive") {
+      adaptive = true;
+    } else if (a == "--depth") {
+      const auto v = value();
+      depth = v ? WholeNumber(*v) : std::nullopt;
+      if (!depth || !IsWritableDepth(*depth)) return Result::Failure("--depth takes 1, 4, 8 or 24");
+    } else if (a == "--hotspot") {
+      const auto v = value();
+      c.hotspot = v ? HotspotOption(*v) : std::nullopt;
+      if (!c.hotspot) return Result::Failure("--hotspot takes X,Y with each between 0 and 31");
+    } else if (a == "--transparent") {
+      const auto v = value();
+      const auto colour = v ? ColourOption(*v) : std::nullopt;
+      if (!colour) return Result::Failure("--transparent takes a colour as RRGGBB (hex, red first)");
+      c.transparent = *colour;
+    } else if (IsOption(a)) {
+      return Result::Failure("unknown option '" + a + "'");
+    } else {
+      files.push_back(a);
+    }
+  }
+  if (files.size() != 2) return Result::Failure("convert takes INPUT and OUTPUT");
+  c.input = files[0];
+  c.output = files[1];
+  const auto kind = ConvertOutputKind(c.output);
+  if (!kind) return Result::Failure(c.output + ": the output must end in .ico, .cur, .bmp or .pcx");
+  c.kind = *kind;
+  const bool iconLike = c.kind == OutputKind::Icon || c.kind == OutputKind::Cursor;
+  if (adaptive && !iconLike) return Result::Failure("--adaptive applies to .ico and .cur output only");
+  if (adaptive && depth && *depth != 8) return Result::Failure("--adaptive writes 8 bits per pixel");
+  if (c.hotspot && c.kind != OutputKind::Cursor) return Result::Failure("--hotspot applies to .cur output only");
+  c.depth = depth.value_or(adaptive ? 8 : 4);
+  c.mode = adaptive ? PaletteMode::Adaptive : PaletteMode::Standard;
+  return Command{std::move(c)};
+}
+
+Result ParseAni(const std::vector<std::string>& args) {
+  AniCommand c;
+  std::optional<std::string> interval;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--interval") {
+      if (i + 1 >= args.size()) return Result::Failure("--interval takes a number of milliseconds, at least 1");
+      interval = args[++i];
+    } else if (IsOption(args[i])) {
+      return Result::Failure("unknown option '" + args[i] + "'");
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (!interval) return Result::Failure("ani needs --interval MS");
+  if (files.size() < 2) return Result::Failure("ani takes OUTPUT and at least one FRAME.cur");
+  // A forgotten output name would make the first frame the output.
+  if (!IsAnimatedCursorName(files[0])) return Result::Failure(files[0] + ": the output must end in .ani");
+  // Read as the animated-cursor dialog reads its field: the leading number.
+  const auto ms = ParseFrameInterval(*interval);
+  if (!ms) return Result::Failure("--interval takes a number of milliseconds, at least 1");
+  c.intervalMs = *ms;
+  c.output = files[0];
+  c.frames.assign(files.begin() + 1, files.end());
+  return Command{std::move(c)};
+}
+
+}  // namespace
+
+std::optional<OutputKind> ConvertOutputKind(const std::string& path) {
+  const std::string ext = LowerExtension(path);
+  if (ext == "ico") return OutputKind::Icon;
+  if (ext == "cur") return OutputKind::Cursor;
+  if (ext == "bmp") return OutputKind::Bitmap;
+  if (ext == "pcx") return OutputKind::Pcx;
+  return std::nullopt;
+}
+
+bool IsAnimatedCursorName(const std::string& path) { return LowerExtension(path) == "ani"; }
+
+std::optional<Point> HotspotOption(const std::string& text) {
+  const auto comma = text.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const auto x = WholeNumber(std::string_view(text).substr(0, comma));
+  const auto y = WholeNumber(std::string_view(text).substr(comma + 1));
+  if (!x || !y || *x < 0 || *x > 31 || *y < 0 || *y > 31) return std::nullopt;
+  return Point{*x, *y};
+}
+
+std::optional<Colour> ColourOption(std::string_view text) {
+  if (!text.empty() && text[0] == '#') text.remove_prefix(1);
+  if (text.size() != 6) return std::nullopt;
+  unsigned v = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + 6, v, 16);
+  if (error != std::errc() || end != text.data() + 6) return std::nullopt;
+  return Rgb(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
+}
+
+Outcome<Command> ParseCommandLine(const std::vector<std::string>& args) {
+  if (args.empty()) return Result::Failure("no command given");
+  const std::string& command = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "--help" || command == "-h" || command == "help") return Command{HelpCommand{}};
+  if (command == "info") return ParseInfo(rest);
+  if (command == "convert") return ParseConvert(rest);
+  if (command == "ani") return ParseAni(rest);
+  return Result::Failure("unknown command '" + command + "'");
+}
+
+}  // namespace gs::cli

@@ -1,0 +1,56 @@
+#pragma once
+// What a glyphsmith-cli command line asks for, read without touching a file:
+// every mistake in it is found here, so that it exits with status 2 before
+// anything is read or written.
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "formats/IconWriter.h"
+#include "formats/Outcome.h"
+#include "raster/Geometry.h"
+
+namespace gs::cli {
+
+struct HelpCommand {};
+
+struct InfoCommand {
+  std::string path;
+};
+
+enum class OutputKind { Icon, Cursor, Bitmap, Pcx };
+
+struct ConvertCommand {
+  std::string input;
+  std::string output;
+  OutputKind kind = OutputKind::Icon;
+  int depth = 4;
+  PaletteMode mode = PaletteMode::Standard;
+  std::optional<Point> hotspot;  // .cur only; otherwise the input cursor's, or 0,0
+  Colour transparent = 0;
+};
+
+struct AniCommand {
+  std::string output;  // ends in .ani
+  std::vector<std::string> frames;
+  int intervalMs = 1;
+};
+
+using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand>;
+
+// The arguments after the program's name. The failure's reason is the
+// complaint to show (one line, no file name in front unless it concerns one).
+Outcome<Command> ParseCommandLine(const std::vector<std::string>& args);
+
+// The output kinds by extension, case ignored; nothing for any other name.
+std::optional<OutputKind> ConvertOutputKind(const std::string& path);
+bool IsAnimatedCursorName(const std::string& path);
+
+// "X,Y" with both whole numbers in 0..31.
+std::optional<Point> HotspotOption(const std::string& text);
+// "RRGGBB" in hex, red first, optionally after a '#'.
+std::optional<Colour> ColourOption(std::string_view text);
+
+}  // namespace gs::cli
