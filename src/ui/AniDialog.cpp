@@ -227,7 +227,7 @@ void AniDialog::Create() {
                           FromNative(FileMessage(ToNative(target), written.Reason())));
     return;
   }
-  status_->setText(WrittenText(target, frames->size()));
+  status_->setText(WrittenText(target, frames->order.size()));
 }
 
 }  // namespace gs::ui
