@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "CliCommands.h"
-#include "filters/FieldNumber.h"
+#include "text/FieldNumber.h"
 #include "formats/FieldValues.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "filters/FieldNumber.h"
+#include "text/FieldNumber.h"
 #include "ui/MainWindow.h"
 #include "ui/SurfaceView.h"
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "document/EditorState.h"
+#include "tools/EditorState.h"
 #include "ui/Prompter.h"
 
 class QAction;

@@ -1,6 +1,6 @@
 #include "formats/FieldValues.h"
 
-#include "filters/FieldNumber.h"
+#include "text/FieldNumber.h"
 
 namespace gs {
 

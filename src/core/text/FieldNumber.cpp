@@ -1,4 +1,4 @@
-#include "filters/FieldNumber.h"
+#include "text/FieldNumber.h"
 
 #include <cmath>
 #include <locale>

@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-#include "document/EditorState.h"
+#include "tools/EditorState.h"
 #include "document/ViewGeometry.h"
 #include "tools/MouseInput.h"
 #include "tools/Spray.h"

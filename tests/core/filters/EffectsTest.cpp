@@ -4,7 +4,7 @@
 #include "filters/ColourOperations.h"
 #include "filters/Crystallize.h"
 #include "filters/Duotone.h"
-#include "filters/FieldNumber.h"
+#include "text/FieldNumber.h"
 #include "filters/Resample.h"
 #include "filters/Scatter.h"
 #include "filters/ShadeRect.h"
