@@ -5,7 +5,7 @@
 #include "filters/Transforms.h"
 
 #ifdef GLYPHSMITH_BENCH_UI
-#include "ui/TextStamper.h"
+#include "ui/filters/TextStamper.h"
 #endif
 
 namespace {

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "PngBuilder.h"
-#include "ResourceFileBuilder.h"
 #include "acquire/ResourceIcons.h"
 #include "formats/PngImage.h"
+#include "support/PngBuilder.h"
+#include "support/ResourceFileBuilder.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "ui/EditView.h"
-#include "ui/MainWindow.h"
+#include "ui/main/EditView.h"
+#include "ui/main/MainWindow.h"
 #endif
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "IconFileBuilder.h"
 #include "formats/IconWriter.h"
+#include "support/IconFileBuilder.h"
 
 namespace {
 

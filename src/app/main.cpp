@@ -1,5 +1,5 @@
-#include "ui/Application.h"
-#include "ui/MainWindow.h"
+#include "ui/main/Application.h"
+#include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {
   // Nothing thrown leaves main: whatever reaches here is one line and status 1.

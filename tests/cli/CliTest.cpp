@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "../core/formats/IconFileBuilder.h"
-#include "../core/formats/TempFolder.h"
 #include "CliCommands.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
+#include "support/IconFileBuilder.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "../formats/IconFileBuilder.h"
 #include "acquire/ExecutableHeaders.h"
 #include "acquire/ResourceIcons.h"
 #include "formats/ByteWriter.h"
+#include "support/IconFileBuilder.h"
 
 namespace gs::testing {
 

@@ -1,4 +1,4 @@
-#include "ui/ColorPaletteDialog.h"
+#include "ui/color/ColorPaletteDialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,10 +15,10 @@
 #include "color/ColourModels.h"
 #include "color/ColourText.h"
 #include "document/ViewGeometry.h"
-#include "ui/ColorPaletteDialogWidgets.h"
-#include "ui/ColourSwatch.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceImage.h"
+#include "ui/color/ColorPaletteDialogWidgets.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/ColorPaletteDialogWidgets.h"
+#include "ui/color/ColorPaletteDialogWidgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "ui/SurfaceView.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui {
 

@@ -2,9 +2,9 @@
 #include <QPushButton>
 #include <memory>
 
-#include "ui/Areas.h"
-#include "ui/ColorPaletteDialog.h"
-#include "ui/MainWindow.h"
+#include "ui/color/ColorPaletteDialog.h"
+#include "ui/main/Areas.h"
+#include "ui/main/MainWindow.h"
 
 namespace gs::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/AniDialog.h"
+#include "ui/files/AniDialog.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -16,10 +16,10 @@
 
 #include "formats/FieldValues.h"
 #include "formats/FormatFiles.h"
-#include "ui/NativePath.h"
-#include "ui/PngDecoder.h"
-#include "ui/Prompter.h"
-#include "ui/SurfaceImage.h"
+#include "ui/files/NativePath.h"
+#include "ui/files/PngDecoder.h"
+#include "ui/main/Prompter.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 namespace {

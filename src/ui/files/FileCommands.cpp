@@ -1,4 +1,4 @@
-#include "ui/FileCommands.h"
+#include "ui/files/FileCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,13 +7,13 @@
 #include <QMenu>
 
 #include "files/DocumentFiles.h"
-#include "ui/AniDialog.h"
-#include "ui/Areas.h"
-#include "ui/MainWindow.h"
-#include "ui/NativePath.h"
-#include "ui/PngDecoder.h"
-#include "ui/RecentFiles.h"
-#include "ui/SurfaceView.h"
+#include "ui/files/AniDialog.h"
+#include "ui/files/NativePath.h"
+#include "ui/files/PngDecoder.h"
+#include "ui/files/RecentFiles.h"
+#include "ui/main/Areas.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui {
 namespace {

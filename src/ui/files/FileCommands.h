@@ -13,7 +13,7 @@
 #include "files/FileContents.h"
 #include "files/RecentFiles.h"
 #include "files/SavePrompt.h"
-#include "ui/SaveDialog.h"
+#include "ui/files/SaveDialog.h"
 
 namespace gs::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/PngDecoder.h"
+#include "ui/files/PngDecoder.h"
 
 #include <QImage>
 
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/RecentFiles.h"
+#include "ui/files/RecentFiles.h"
 
 #include <QSettings>
 
-#include "ui/NativePath.h"
+#include "ui/files/NativePath.h"
 
 namespace gs::ui {
 namespace {

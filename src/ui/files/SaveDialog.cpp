@@ -1,4 +1,4 @@
-#include "ui/SaveDialog.h"
+#include "ui/files/SaveDialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,8 +13,8 @@
 
 #include "formats/FieldValues.h"
 #include "raster/Depth.h"
-#include "ui/Prompter.h"
-#include "ui/SurfaceView.h"
+#include "ui/main/Prompter.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui {
 namespace {

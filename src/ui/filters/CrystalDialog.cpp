@@ -1,4 +1,4 @@
-#include "ui/CrystalDialog.h"
+#include "ui/filters/CrystalDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QSlider>
 
 #include "filters/Crystallize.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 namespace gs::ui {
 

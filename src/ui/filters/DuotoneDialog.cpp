@@ -1,4 +1,4 @@
-#include "ui/DuotoneDialog.h"
+#include "ui/filters/DuotoneDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "filters/Duotone.h"
-#include "ui/ColourSwatch.h"
-#include "ui/FilterDialogSupport.h"
-#include "ui/SurfaceImage.h"
+#include "ui/filters/FilterDialogSupport.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

@@ -5,8 +5,8 @@
 #include <QString>
 
 #include "text/FieldNumber.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/ResampleDialog.h"
+#include "ui/filters/ResampleDialog.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/FilterDialogSupport.h"
+#include "ui/filters/FilterDialogSupport.h"
 
 namespace gs::ui {
 

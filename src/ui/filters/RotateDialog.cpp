@@ -1,4 +1,4 @@
-#include "ui/RotateDialog.h"
+#include "ui/filters/RotateDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "filters/Transforms.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 namespace gs::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/ScatterDialog.h"
+#include "ui/filters/ScatterDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,7 +7,7 @@
 #include <QSlider>
 
 #include "filters/Scatter.h"
-#include "ui/FilterDialogSupport.h"
+#include "ui/filters/FilterDialogSupport.h"
 
 namespace gs::ui {
 

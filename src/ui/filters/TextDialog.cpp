@@ -1,4 +1,4 @@
-#include "ui/TextDialog.h"
+#include "ui/filters/TextDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "filters/TextStamp.h"
-#include "ui/FilterDialogSupport.h"
-#include "ui/SurfaceImage.h"
+#include "ui/filters/FilterDialogSupport.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

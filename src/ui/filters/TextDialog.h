@@ -7,7 +7,7 @@
 #include <QFont>
 
 #include "raster/Surface.h"
-#include "ui/TextStamper.h"
+#include "ui/filters/TextStamper.h"
 
 class QCheckBox;
 class QComboBox;

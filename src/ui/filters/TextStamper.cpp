@@ -1,9 +1,9 @@
-#include "ui/TextStamper.h"
+#include "ui/filters/TextStamper.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

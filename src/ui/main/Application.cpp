@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "ui/main/Application.h"
 
 #include <cstdio>
 #include <new>

@@ -1,9 +1,9 @@
-#include "ui/ColourSwatch.h"
+#include "ui/main/ColourSwatch.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

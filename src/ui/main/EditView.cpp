@@ -1,11 +1,11 @@
-#include "ui/EditView.h"
+#include "ui/main/EditView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/HelpWindow.h"
+#include "ui/main/HelpWindow.h"
 
 #include <QPushButton>
 #include <QTextBrowser>

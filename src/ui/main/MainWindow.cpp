@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,12 +11,12 @@
 #include <QToolButton>
 #include <utility>
 
-#include "ui/Areas.h"
-#include "ui/ColourSwatch.h"
-#include "ui/EditView.h"
-#include "ui/HelpWindow.h"
-#include "ui/SurfaceImage.h"
-#include "ui/SurfaceView.h"
+#include "ui/main/Areas.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/EditView.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/main/SurfaceImage.h"
+#include "ui/main/SurfaceView.h"
 
 // Resources live in the static ui library; make sure they are linked in.
 static void InitGlyphSmithResources() { Q_INIT_RESOURCE(glyphsmith); }

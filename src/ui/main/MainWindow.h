@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "tools/EditorState.h"
-#include "ui/Prompter.h"
+#include "ui/main/Prompter.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/Prompter.h"
+#include "ui/main/Prompter.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

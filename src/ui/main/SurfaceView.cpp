@@ -1,9 +1,9 @@
-#include "ui/SurfaceView.h"
+#include "ui/main/SurfaceView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

@@ -1,11 +1,11 @@
-#include "ui/PaletteBar.h"
+#include "ui/tools/PaletteBar.h"
 
 #include <QColorDialog>
 
 #include "raster/Depth.h"
-#include "ui/ColourSwatch.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceImage.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

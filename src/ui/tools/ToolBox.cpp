@@ -1,4 +1,4 @@
-#include "ui/ToolBox.h"
+#include "ui/tools/ToolBox.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "ui/EditView.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceImage.h"
-#include "ui/ToolSession.h"
+#include "ui/main/EditView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceImage.h"
+#include "ui/tools/ToolSession.h"
 
 namespace gs::ui {
 

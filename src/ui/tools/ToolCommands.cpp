@@ -1,8 +1,8 @@
-#include "ui/Areas.h"
-#include "ui/MainWindow.h"
-#include "ui/PaletteBar.h"
-#include "ui/ToolBox.h"
-#include "ui/ToolSession.h"
+#include "ui/main/Areas.h"
+#include "ui/main/MainWindow.h"
+#include "ui/tools/PaletteBar.h"
+#include "ui/tools/ToolBox.h"
+#include "ui/tools/ToolSession.h"
 
 namespace gs::ui {
 

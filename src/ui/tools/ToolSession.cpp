@@ -1,4 +1,4 @@
-#include "ui/ToolSession.h"
+#include "ui/tools/ToolSession.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -12,9 +12,9 @@
 #include <QTimer>
 
 #include "tools/EditClipboard.h"
-#include "ui/EditView.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceImage.h"
+#include "ui/main/EditView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <functional>
 
-#include "../formats/PngBuilder.h"
-#include "ResourceFileBuilder.h"
 #include "acquire/ResourceIcons.h"
 #include "formats/IconDirectory.h"
 #include "formats/IconReader.h"
+#include "support/PngBuilder.h"
+#include "support/ResourceFileBuilder.h"
 
 namespace gs {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../formats/IconFileBuilder.h"
-#include "../formats/TempFolder.h"
 #include "files/DocumentFiles.h"
+#include "support/IconFileBuilder.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

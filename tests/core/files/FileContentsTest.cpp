@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "../formats/IconFileBuilder.h"
-#include "../formats/TempFolder.h"
 #include "files/DocumentFiles.h"
 #include "files/FileContents.h"
+#include "support/IconFileBuilder.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "FilterTestSupport.h"
 #include "filters/ColourOperations.h"
 #include "filters/Crystallize.h"
 #include "filters/Duotone.h"
-#include "text/FieldNumber.h"
 #include "filters/Resample.h"
 #include "filters/Scatter.h"
 #include "filters/ShadeRect.h"
 #include "filters/TextStamp.h"
 #include "filters/Transforms.h"
+#include "support/FilterTestSupport.h"
+#include "text/FieldNumber.h"
 
 namespace gs {
 namespace {

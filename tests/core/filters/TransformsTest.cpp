@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FilterTestSupport.h"
 #include "filters/Resample.h"
 #include "filters/Transforms.h"
+#include "support/FilterTestSupport.h"
 
 namespace gs {
 namespace {

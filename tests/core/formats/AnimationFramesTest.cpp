@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "IconFileBuilder.h"
-#include "TempFolder.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/FormatFiles.h"
+#include "support/IconFileBuilder.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <functional>
 
-#include "TempFolder.h"
 #include "formats/FileIo.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "IconFileBuilder.h"
-#include "TempFolder.h"
 #include "formats/AdaptivePalette.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
@@ -13,6 +11,8 @@
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
 #include "raster/Depth.h"
+#include "support/IconFileBuilder.h"
+#include "support/TempFolder.h"
 
 namespace gs {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "IconFileBuilder.h"
 #include "formats/IconChooser.h"
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 #include "formats/PalettedBits.h"
+#include "support/IconFileBuilder.h"
 
 namespace gs {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "IconFileBuilder.h"
-#include "PngBuilder.h"
 #include "formats/PngImage.h"
+#include "support/IconFileBuilder.h"
+#include "support/PngBuilder.h"
 
 namespace gs {
 namespace {

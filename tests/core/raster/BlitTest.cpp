@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PixelPicture.h"
 #include "raster/Blit.h"
+#include "support/PixelPicture.h"
 
 namespace gs {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PixelPicture.h"
 #include "raster/Shapes.h"
+#include "support/PixelPicture.h"
 
 namespace gs {
 namespace {

@@ -3,8 +3,8 @@
 #include <climits>
 #include <random>
 
-#include "PixelPicture.h"
 #include "raster/Shapes.h"
+#include "support/PixelPicture.h"
 
 namespace gs {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "PixelPicture.h"
 #include "raster/Shapes.h"
+#include "support/PixelPicture.h"
 
 namespace gs {
 namespace {

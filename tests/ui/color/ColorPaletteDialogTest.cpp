@@ -8,11 +8,11 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "support/ScriptedPrompter.h"
-#include "ui/ColorPaletteDialog.h"
-#include "ui/ColorPaletteDialogWidgets.h"
-#include "ui/ColourSwatch.h"
-#include "ui/MainWindow.h"
+#include "ui/color/ColorPaletteDialog.h"
+#include "ui/color/ColorPaletteDialogWidgets.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/MainWindow.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace gs::ui {
 namespace {

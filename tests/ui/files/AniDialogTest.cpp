@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QTreeView>
 
-#include "FileTestSupport.h"
 #include "formats/FormatFiles.h"
+#include "ui/files/FileTestSupport.h"
 
 namespace gs::ui::test {
 namespace {

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "../core/formats/IconFileBuilder.h"
-#include "FileTestSupport.h"
 #include "formats/FormatFiles.h"
-#include "ui/EditView.h"
-#include "ui/SurfaceView.h"
+#include "support/IconFileBuilder.h"
+#include "ui/files/FileTestSupport.h"
+#include "ui/main/EditView.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui::test {
 namespace {

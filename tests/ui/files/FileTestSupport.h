@@ -15,8 +15,8 @@
 #include <QTest>
 #include <memory>
 
-#include "support/ScriptedPrompter.h"
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace gs::ui::test {
 

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "FileTestSupport.h"
 #include "raster/Depth.h"
-#include "ui/SaveDialog.h"
-#include "ui/SurfaceImage.h"
-#include "ui/SurfaceView.h"
+#include "ui/files/FileTestSupport.h"
+#include "ui/files/SaveDialog.h"
+#include "ui/main/SurfaceImage.h"
+#include "ui/main/SurfaceView.h"
 
 namespace gs::ui::test {
 namespace {

@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "../core/filters/FilterTestSupport.h"
 #include "filters/ColourOperations.h"
 #include "filters/Crystallize.h"
 #include "filters/Duotone.h"
@@ -11,10 +10,11 @@
 #include "filters/Scatter.h"
 #include "filters/ShadeRect.h"
 #include "filters/Transforms.h"
-#include "support/ScriptedPrompter.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceImage.h"
-#include "ui/SurfaceView.h"
+#include "support/FilterTestSupport.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceImage.h"
+#include "ui/main/SurfaceView.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace gs::ui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "ui/Application.h"
+#include "ui/main/Application.h"
 
 namespace gs::ui {
 namespace {

@@ -7,11 +7,11 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "support/ScriptedPrompter.h"
-#include "ui/EditView.h"
-#include "ui/HelpWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/SurfaceView.h"
+#include "ui/main/EditView.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SurfaceView.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace gs::ui {
 namespace {

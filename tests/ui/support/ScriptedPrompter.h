@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/Prompter.h"
+#include "ui/main/Prompter.h"
 
 namespace gs::ui::test {
 

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "ui/Application.h"
+#include "ui/main/Application.h"
 
 int main(int argc, char** argv) {
   // Window tests run without a display, and never touch the user's settings.

@@ -2,8 +2,8 @@
 
 #include <QColorDialog>
 
-#include "ToolUiSupport.h"
 #include "raster/Depth.h"
+#include "ui/tools/ToolUiSupport.h"
 
 namespace gs::ui::test {
 namespace {

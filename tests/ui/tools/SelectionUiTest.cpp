@@ -5,8 +5,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
-#include "ToolUiSupport.h"
-#include "ui/SurfaceImage.h"
+#include "ui/main/SurfaceImage.h"
+#include "ui/tools/ToolUiSupport.h"
 
 namespace gs::ui::test {
 namespace {

@@ -12,10 +12,10 @@
 #include <memory>
 #include <optional>
 
-#include "support/ScriptedPrompter.h"
-#include "ui/ColourSwatch.h"
-#include "ui/EditView.h"
-#include "ui/MainWindow.h"
+#include "ui/main/ColourSwatch.h"
+#include "ui/main/EditView.h"
+#include "ui/main/MainWindow.h"
+#include "ui/support/ScriptedPrompter.h"
 
 namespace gs::ui::test {
 

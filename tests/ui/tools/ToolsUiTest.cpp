@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QTimer>
 
-#include "ToolUiSupport.h"
-#include "ui/ToolSession.h"
+#include "ui/tools/ToolSession.h"
+#include "ui/tools/ToolUiSupport.h"
 
 namespace gs::ui::test {
 namespace {
