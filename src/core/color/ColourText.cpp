@@ -4,19 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "text/FieldNumber.h"
+
 namespace gs {
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 std::string ColourDecimalText(std::int64_t value) { return std::to_string(value); }
 
@@ -27,26 +17,9 @@ std::string ColourHexText(std::int32_t value) {
 }
 
 std::optional<double> ParseDecimalText(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  size_t digits = 0, points = 0;
-  for (char c : text) {
-    if (IsDigit(c))
-      ++digits;
-    else if (c == '.')
-      ++points;
-    else
-      return std::nullopt;
-  }
-  if (digits == 0 || points > 1) return std::nullopt;
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return negative ? -value : value;
+  const std::optional<LeadingNumber> number = ReadLeadingNumber(text, std::chars_format::fixed);
+  if (!number || !number->inRange || number->length != text.size()) return std::nullopt;
+  return number->value;
 }
 
 std::optional<std::int64_t> ParseWholeDecimalText(std::string_view text) {
@@ -60,11 +33,8 @@ std::optional<std::int64_t> ParseWholeDecimalText(std::string_view text) {
 std::optional<std::int32_t> ParseHexText(std::string_view text) {
   if (text.empty() || text.size() > 8) return std::nullopt;
   std::uint32_t value = 0;
-  for (char c : text) {
-    const int digit = HexDigitValue(c);
-    if (digit < 0) return std::nullopt;
-    value = value * 16 + static_cast<std::uint32_t>(digit);
-  }
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return static_cast<std::int32_t>(value);
 }
 

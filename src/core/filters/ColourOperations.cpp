@@ -28,11 +28,12 @@ void ReplaceColor(Document& doc, Colour from, Colour to) {
                  doc.WorkingImage);
 }
 
-void ReduceColours(Document& doc, int menuIndex) {
-  static constexpr int kBitCounts[] = {1, 4, 8};
+void ReduceColours(Document& doc, ColourReduction reduction) {
   doc.BeginChange();
-  if (menuIndex < 0 || menuIndex > 2) return;
-  doc.WorkingImage = ExpandDib(GetBitsAtDepth(doc.WorkingImage, kBitCounts[menuIndex]));
+  const int bitCount = reduction == ColourReduction::BlackAndWhite ? 1
+                       : reduction == ColourReduction::Colours16   ? 4
+                                                                   : 8;
+  doc.WorkingImage = ExpandDib(GetBitsAtDepth(doc.WorkingImage, bitCount));
 }
 
 }  // namespace gs

@@ -19,9 +19,10 @@ void InterchangeColors(Document& doc);
 // Every pixel exactly `from` becomes `to`.
 void ReplaceColor(Document& doc, Colour from, Colour to);
 
-// "Adjust Color" entries 0, 1, 2: the whole image mapped to the nearest colour
-// of the standard table at 1, 4 or 8 bits per pixel. The transparent colour is
-// mapped like any other. Other indices only take the snapshot.
-void ReduceColours(Document& doc, int menuIndex);
+enum class ColourReduction { BlackAndWhite, Colours16, Colours256 };
+
+// The whole image mapped to the nearest colour of the standard table at 1, 4
+// or 8 bits per pixel. The transparent colour is mapped like any other.
+void ReduceColours(Document& doc, ColourReduction reduction);
 
 }  // namespace gs

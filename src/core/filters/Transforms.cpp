@@ -27,20 +27,19 @@ void MirrorLeftRight(Surface& image) {
   StretchBlt(image, 0, 0, w, h, image, w - 1, 0, -w, h);
 }
 
-void RotateByQuarters(Surface& image, int angleCode) {
+void RotateByQuarters(Surface& image, QuarterTurn turn) {
   if (image.Width() != image.Height()) return;
-  if (angleCode == 180) {
+  const int n = image.Width();
+  if (turn == QuarterTurn::HalfTurn) {
     // Only the source extents are negative, so both axes mirror.
-    const int n = image.Width();
     StretchBlt(image, 0, 0, n, n, image, n - 1, n - 1, -n, -n);
     return;
   }
-  if (angleCode != 90 && angleCode != 270) return;
-  const int n = image.Width();
+  // A quarter turn is the transposed image mirrored.
   const Surface source = image;
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) image.Row(c)[r] = source.Row(r)[c];
-  if (angleCode == 90)
+  if (turn == QuarterTurn::Clockwise)
     MirrorLeftRight(image);
   else
     MirrorUpsideDown(image);
@@ -55,6 +54,9 @@ void RotateByAngle(Surface& image, double angle, Colour fill) {
     for (int c = 0; c < kImageSize; ++c) {
       const double dx = c - kCentre;
       const double dy = kCentre - r;
+      // The angle of (dx, dy) from its quadrant, not std::atan2: the angles
+      // must carry the ten-digit constants above, or pixels at half-pixel
+      // ties land one column over (at 30° the column through the centre).
       double a = dx == 0 ? kPi / 2 : std::atan(std::fabs(dy / dx));
       if (dy >= 0 && dx < 0)
         a = kPi - a;
@@ -77,20 +79,17 @@ void RotateByAngle(Surface& image, double angle, Colour fill) {
   image = destination;
 }
 
-void FlipCommand(Document& doc, int menuIndex) {
-  if (menuIndex != 0 && menuIndex != 1) return;
+void FlipCommand(Document& doc, Mirror mirror) {
   doc.BeginChange();
-  if (menuIndex == 0)
+  if (mirror == Mirror::UpsideDown)
     MirrorUpsideDown(doc.WorkingImage);
   else
     MirrorLeftRight(doc.WorkingImage);
 }
 
-void RotateCommand(Document& doc, int menuIndex) {
-  static constexpr int kCodes[] = {90, 270, 180};
-  if (menuIndex < 0 || menuIndex > 2) return;
+void RotateCommand(Document& doc, QuarterTurn turn) {
   doc.BeginChange();
-  RotateByQuarters(doc.WorkingImage, kCodes[menuIndex]);
+  RotateByQuarters(doc.WorkingImage, turn);
 }
 
 void Angle(Document& doc, int angle, Colour backColour) {

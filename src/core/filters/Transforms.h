@@ -14,9 +14,10 @@ void MirrorUpsideDown(Surface& image);
 // Pixel (x, y) moves to (w − 1 − x, y).
 void MirrorLeftRight(Surface& image);
 
-// Codes 90 (clockwise), 270 (counterclockwise) and 180 on a square image; any
-// other code leaves it as it is.
-void RotateByQuarters(Surface& image, int angleCode);
+enum class QuarterTurn { Clockwise, Counterclockwise, HalfTurn };
+
+// Turns a square image; any other image is left as it is.
+void RotateByQuarters(Surface& image, QuarterTurn turn);
 
 // Forward-maps every pixel of a 32 × 32 image about pixel (16, 16) by `angle`
 // degrees (positive turns clockwise on screen). Each pixel is written to its
@@ -24,13 +25,12 @@ void RotateByQuarters(Surface& image, int angleCode);
 // forward mapping leaves; pixels nothing reaches take `fill`.
 void RotateByAngle(Surface& image, double angle, Colour fill);
 
+enum class Mirror { UpsideDown, LeftRight };
+
 // The menu commands. Each takes the undo snapshot first, marks the document
 // modified and leaves the selection alone.
-// Flip menu: 0 "Horizontal" turns the image upside down, 1 "Vertical"
-// mirrors it left to right (the toolbar names them the other way round).
-void FlipCommand(Document& doc, int menuIndex);
-// Rotate menu 0..2: clockwise, counterclockwise, half turn.
-void RotateCommand(Document& doc, int menuIndex);
+void FlipCommand(Document& doc, Mirror mirror);
+void RotateCommand(Document& doc, QuarterTurn turn);
 // The rotation dialog's Apply: the snapshot is taken even for angle 0, which
 // changes no pixel.
 void Angle(Document& doc, int angle, Colour backColour);

@@ -1,57 +1,56 @@
 #include "text/FieldNumber.h"
 
+#include <algorithm>
 #include <cmath>
-#include <locale>
-#include <sstream>
-#include <string>
+#include <limits>
 
 namespace gs {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of the longest prefix of `s` that is a number: sign, digits, an
-// optional fraction and an exponent only when digits follow its letter.
-size_t NumberLength(std::string_view s) {
-  size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+// Whether a number from_chars found beyond a double is too large rather than
+// too small: the power of ten of its first significant digit, plus its exponent.
+bool BeyondDoubleIsLarge(std::string_view number) {
+  const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+  const std::string_view mantissa = number.substr(0, e);
+  long long exponent = 0;
+  if (e < number.size()) {
+    std::string_view digits = number.substr(e + 1);
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (error == std::errc::result_out_of_range) return digits.front() != '-';
   }
-  if (digits == 0) return 0;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    size_t j = i + 1;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-    if (j < s.size() && IsDigit(s[j])) {
-      while (j < s.size() && IsDigit(s[j])) ++j;
-      i = j;
-    }
-  }
-  return i;
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  const long long order = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+  return order + exponent >= 0;
 }
 
 }  // namespace
 
-int ReadFieldNumber(std::string_view text) {
-  size_t start = 0;
-  while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
-  text.remove_prefix(start);
-  const size_t length = NumberLength(text);
-  if (length == 0) return 0;
+std::optional<LeadingNumber> ReadLeadingNumber(std::string_view text, std::chars_format format) {
+  const std::size_t sign = !text.empty() && (text.front() == '+' || text.front() == '-') ? 1 : 0;
+  const std::string_view magnitude = text.substr(sign);
+  // from_chars also takes "inf" and "nan", which are no numbers to a person typing.
+  if (magnitude.empty() || !(IsDigit(magnitude.front()) || magnitude.front() == '.')) return std::nullopt;
+  LeadingNumber n;
+  const auto [end, error] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), n.value, format);
+  if (error == std::errc::invalid_argument) return std::nullopt;
+  n.length = sign + static_cast<std::size_t>(end - magnitude.data());
+  if (error == std::errc::result_out_of_range) {
+    n.inRange = false;
+    n.value = BeyondDoubleIsLarge(text.substr(sign, n.length - sign)) ? std::numeric_limits<double>::infinity() : 0;
+  }
+  if (text.front() == '-') n.value = -n.value;
+  return n;
+}
 
-  // The classic locale keeps the decimal point a '.', whatever the desktop's
-  // locale; out of range the stream gives ±max for huge and 0 for tiny numbers.
-  std::istringstream in{std::string(text.substr(0, length))};
-  in.imbue(std::locale::classic());
-  double value = 0;
-  in >> value;
+int ReadFieldNumber(std::string_view text) {
+  text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+  const std::optional<LeadingNumber> number = ReadLeadingNumber(text);
+  if (!number) return 0;
   const double limit = kFieldNumberLimit;
-  if (value >= limit) return kFieldNumberLimit;
-  if (value <= -limit) return -kFieldNumberLimit;
-  return static_cast<int>(std::nearbyint(value));
+  return static_cast<int>(std::nearbyint(std::clamp(number->value, -limit, limit)));
 }
 
 }  // namespace gs

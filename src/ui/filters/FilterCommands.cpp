@@ -51,10 +51,15 @@ Colour HighlightColour() { return FromQColor(QGuiApplication::palette().color(QP
 }  // namespace
 
 void InstallFilterCommands(MainWindow& window) {
+  // The Flip menu's "Horizontal" turns the image upside down and "Vertical"
+  // mirrors it left to right (the toolbar names them the other way round).
+  static constexpr Mirror kFlips[] = {Mirror::UpsideDown, Mirror::LeftRight};
   for (int i = 0; i < 2; ++i)
-    BindCommand(window, QStringLiteral("mnuFlip_%1").arg(i), [i](Document& doc) { FlipCommand(doc, i); });
+    BindCommand(window, QStringLiteral("mnuFlip_%1").arg(i), [i](Document& doc) { FlipCommand(doc, kFlips[i]); });
+  static constexpr QuarterTurn kTurns[] = {QuarterTurn::Clockwise, QuarterTurn::Counterclockwise,
+                                           QuarterTurn::HalfTurn};
   for (int i = 0; i < 3; ++i)
-    BindCommand(window, QStringLiteral("mnuRotate_%1").arg(i), [i](Document& doc) { RotateCommand(doc, i); });
+    BindCommand(window, QStringLiteral("mnuRotate_%1").arg(i), [i](Document& doc) { RotateCommand(doc, kTurns[i]); });
   Bind(window, QStringLiteral("mnuRotate_3"), [&window] { RotateDialog::ShowFor(window); });
 
   Bind(window, QStringLiteral("mnuEffects_0"), [&window] { RunModal<ResampleDialog>(window); });
@@ -64,8 +69,11 @@ void InstallFilterCommands(MainWindow& window) {
   BindCommand(window, QStringLiteral("mnuEffects_6"), [&window](Document& doc) {
     ReplaceColor(doc, window.State().ForeColour, window.State().BackColour);
   });
+  static constexpr ColourReduction kReductions[] = {ColourReduction::BlackAndWhite, ColourReduction::Colours16,
+                                                    ColourReduction::Colours256};
   for (int i = 0; i < 3; ++i)
-    BindCommand(window, QStringLiteral("mnuConvert_%1").arg(i), [i](Document& doc) { ReduceColours(doc, i); });
+    BindCommand(window, QStringLiteral("mnuConvert_%1").arg(i),
+                [i](Document& doc) { ReduceColours(doc, kReductions[i]); });
   Bind(window, QStringLiteral("mnuEffects_8"), [&window] { RunModal<CrystalDialog>(window); });
   BindCommand(window, QStringLiteral("mnuEffects_9"), [](Document& doc) { ShadeCommand(doc, HighlightColour()); });
 

@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"-", {}, {}}, TextCase{"1.2.3", {}, {}}, TextCase{" 12", {}, {}},
                       TextCase{"1e3", {}, 0x1E3}, TextCase{"aBc", {}, 0xABC}, TextCase{"FFFFFFFF", {}, -1},
                       TextCase{"80000000", 80000000, INT32_MIN}, TextCase{"100000000", 100000000, {}},
-                      TextCase{"0x10", {}, {}}, TextCase{"99999999999999999999", {}, {}}),
+                      TextCase{"0x10", {}, {}}, TextCase{"inf", {}, {}}, TextCase{"nan", {}, {}}, TextCase{"99999999999999999999", {}, {}}),
     // The text itself, its signs, points and blanks spelt out: "minus1", "4dot0", "space12".
     [](const auto& info) {
       std::string name;

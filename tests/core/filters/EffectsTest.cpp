@@ -33,14 +33,15 @@ TEST(ReplaceColor, ReplacesExactMatchesInTheSelectionOnly) {
 
 // The whole image, selection or not, transparent or not, goes to the nearest table colour.
 TEST(ReduceColours, MapsEveryPixelToTheNearestTableColour) {
-  const struct { int menuIndex; Colour in, out, transparentOut; } cases[] = {
-      {0, 0x7F7F7F, 0x000000, 0xFFFFFF}, {0, 0x808080, 0xFFFFFF, 0xFFFFFF},
-      {1, 0x606060, 0x808080, 0xFFFFFF}, {2, Rgb(33, 30, 200), Rgb(32, 32, 192), 0xF0FBFF}};
+  using enum ColourReduction;
+  const struct { ColourReduction reduction; Colour in, out, transparentOut; } cases[] = {
+      {BlackAndWhite, 0x7F7F7F, 0x000000, 0xFFFFFF}, {BlackAndWhite, 0x808080, 0xFFFFFF, 0xFFFFFF},
+      {Colours16, 0x606060, 0x808080, 0xFFFFFF}, {Colours256, Rgb(33, 30, 200), Rgb(32, 32, 192), 0xF0FBFF}};
   for (const auto& c : cases) {
     Document doc = DocOf(Surface(31, 31, c.in), {0, 0, 2, 2});
-    ReduceColours(doc, c.menuIndex);
-    EXPECT_EQ(doc.WorkingImage.GetPixel(30, 30), c.out) << c.menuIndex << ": " << c.in;
-    EXPECT_EQ(doc.WorkingImage.GetPixel(31, 31), c.transparentOut) << c.menuIndex;
+    ReduceColours(doc, c.reduction);
+    EXPECT_EQ(doc.WorkingImage.GetPixel(30, 30), c.out) << static_cast<int>(c.reduction) << ": " << c.in;
+    EXPECT_EQ(doc.WorkingImage.GetPixel(31, 31), c.transparentOut) << static_cast<int>(c.reduction);
   }
 }
 
@@ -95,13 +96,13 @@ TEST(ShadeRect, ChecksFromTheRectanglesCornerAndKeepsTransparentPixels) {
 // closing asks to save), and keeps or drops the selection as its dialog's OK does.
 TEST(FilterCommands, SnapshotFirstMarkModifiedAndHandleTheSelection) {
   const struct { const char* name; void (*run)(Document&); bool clearsSelection; } cases[] = {
-      {"Flip", [](Document& d) { FlipCommand(d, 1); }, false},
-      {"Rotate", [](Document& d) { RotateCommand(d, 0); }, false},
+      {"Flip", [](Document& d) { FlipCommand(d, Mirror::LeftRight); }, false},
+      {"Rotate", [](Document& d) { RotateCommand(d, QuarterTurn::Clockwise); }, false},
       {"Angle", [](Document& d) { Angle(d, 30, 0x123456); }, false},
       {"Resample", [](Document& d) { ApplyResample(d, {20, 10, 3, 4}); }, true},
       {"Interchange", [](Document& d) { InterchangeColors(d); }, false},
       {"Replace", [](Document& d) { ReplaceColor(d, kT, 0); }, false},
-      {"Reduce", [](Document& d) { ReduceColours(d, 1); }, false},
+      {"Reduce", [](Document& d) { ReduceColours(d, ColourReduction::Colours16); }, false},
       {"Duotone", [](Document& d) { ApplyDuotone(d, kInitialDuotoneColour); }, true},
       {"Scatter", [](Document& d) { ApplyScatter(d, 3, false); }, true},
       {"Crystal", [](Document& d) { Crystal(d, 3); }, false},
@@ -133,14 +134,6 @@ TEST(TextStamp, FallsBackOnTheGeneralFontThenOnTheFirst) {
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", "DejaVu Sans"), 1);
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", "Cantarell"), 0);
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", ""), 0);
-}
-
-// Typed fields: the leading number, halves to even, clipped; anything else is 0.
-TEST(ReadFieldNumber, ReadsTheLeadingNumberRoundedHalfToEvenAndClipped) {
-  const std::pair<const char*, int> cases[] = {{"x12", 0},  {"  7px", 7}, {"-2.5", -2}, {"3.5", 4},
-                                               {"1e", 1},   {"1.5e1", 15}, {"-1e400", -kFieldNumberLimit},
-                                               {"1e11", kFieldNumberLimit}};
-  for (const auto& [text, number] : cases) EXPECT_EQ(ReadFieldNumber(text), number) << '"' << text << '"';
 }
 
 }  // namespace

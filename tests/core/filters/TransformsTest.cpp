@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "filters/Resample.h"
 #include "filters/Transforms.h"
 #include "support/FilterTestSupport.h"
@@ -10,23 +12,25 @@ namespace {
 using namespace test;
 
 // Each entry sends every pixel (x, y) to to(x, y), over the whole image even
-// with a selection; four times (twice for a flip) gives the start back. The
-// "Horizontal" flip turns the image upside down, "Vertical" mirrors it.
+// with a selection; four times (twice for a flip) gives the start back.
 TEST(QuarterTransforms, MoveEveryPixelOfTheWholeImageAndRepeatBackToTheStart) {
-  const struct { const char* name; void (*command)(Document&, int); int menuIndex; Point (*to)(int, int); } cases[] = {
-      {"Horizontal", FlipCommand, 0, [](int x, int y) { return Point{x, 31 - y}; }},
-      {"Vertical", FlipCommand, 1, [](int x, int y) { return Point{31 - x, y}; }},
-      {"Clockwise", RotateCommand, 0, [](int x, int y) { return Point{31 - y, x}; }},
-      {"Anticlockwise", RotateCommand, 1, [](int x, int y) { return Point{y, 31 - x}; }},
-      {"HalfTurn", RotateCommand, 2, [](int x, int y) { return Point{31 - x, 31 - y}; }}};
+  const struct { const char* name; std::function<void(Document&)> command; Point (*to)(int, int); } cases[] = {
+      {"UpsideDown", [](Document& d) { FlipCommand(d, Mirror::UpsideDown); }, [](int x, int y) { return Point{x, 31 - y}; }},
+      {"LeftRight", [](Document& d) { FlipCommand(d, Mirror::LeftRight); }, [](int x, int y) { return Point{31 - x, y}; }},
+      {"Clockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Clockwise); },
+       [](int x, int y) { return Point{31 - y, x}; }},
+      {"Anticlockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Counterclockwise); },
+       [](int x, int y) { return Point{y, 31 - x}; }},
+      {"HalfTurn", [](Document& d) { RotateCommand(d, QuarterTurn::HalfTurn); },
+       [](int x, int y) { return Point{31 - x, 31 - y}; }}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Document doc = DocOf(Numbered(), {3, 4, 9, 12});
-    c.command(doc, c.menuIndex);
+    c.command(doc);
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x)
         ASSERT_EQ(doc.WorkingImage.GetPixel(c.to(x, y).x, c.to(x, y).y), NumberedColour(x, y)) << x << "," << y;
-    for (int i = 0; i < 3; ++i) c.command(doc, c.menuIndex);
+    for (int i = 0; i < 3; ++i) c.command(doc);
     EXPECT_EQ(doc.WorkingImage, Numbered());
   }
 }
@@ -36,7 +40,7 @@ TEST(QuarterTransforms, MoveEveryPixelOfTheWholeImageAndRepeatBackToTheStart) {
 TEST(RotateByAngle, NinetyDegreesShiftsTheQuarterTurnByTheSecondWrites) {
   const Colour fill = Rgb(1, 2, 3);
   Surface quarter = Numbered(), rotated = Numbered();
-  RotateByQuarters(quarter, 90);
+  RotateByQuarters(quarter, QuarterTurn::Clockwise);
   RotateByAngle(rotated, 90, fill);
   for (int y = 0; y < 32; ++y) {
     for (int x = 2; x < 32; ++x) ASSERT_EQ(rotated.GetPixel(x, y), quarter.GetPixel(x - 2, y)) << x << "," << y;

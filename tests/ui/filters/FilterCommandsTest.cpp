@@ -103,14 +103,14 @@ TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, FilterEntryTest,
     ::testing::Values(
-        EntryCase{"mnuFlip_0", "tbFlipv", "Flip Image Vertically", [](Document& d) { FlipCommand(d, 0); }},
-        EntryCase{"mnuFlip_1", "tbFliph", "Flip Image Horizontally", [](Document& d) { FlipCommand(d, 1); }},
-        EntryCase{"mnuRotate_0", "tbCW", "Rotate 90 Degrees Clockwise", [](Document& d) { RotateCommand(d, 0); }},
-        EntryCase{"mnuRotate_1", "tbACW", "Rotate 90 Degrees Anti-Clockwise", [](Document& d) { RotateCommand(d, 1); }},
-        EntryCase{"mnuRotate_2", "tbSROT", "Rotate 180 Degrees", [](Document& d) { RotateCommand(d, 2); }},
+        EntryCase{"mnuFlip_0", "tbFlipv", "Flip Image Vertically", [](Document& d) { FlipCommand(d, Mirror::UpsideDown); }},
+        EntryCase{"mnuFlip_1", "tbFliph", "Flip Image Horizontally", [](Document& d) { FlipCommand(d, Mirror::LeftRight); }},
+        EntryCase{"mnuRotate_0", "tbCW", "Rotate 90 Degrees Clockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Clockwise); }},
+        EntryCase{"mnuRotate_1", "tbACW", "Rotate 90 Degrees Anti-Clockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Counterclockwise); }},
+        EntryCase{"mnuRotate_2", "tbSROT", "Rotate 180 Degrees", [](Document& d) { RotateCommand(d, QuarterTurn::HalfTurn); }},
         EntryCase{"mnuEffects_6", "tbScolor", "Switch Colors", [](Document& d) { ReplaceColor(d, kFore, kBack); }},
         EntryCase{"mnuEffects_3", nullptr, "", InterchangeColors},
-        EntryCase{"mnuConvert_2", nullptr, "", [](Document& d) { ReduceColours(d, 2); }},
+        EntryCase{"mnuConvert_2", nullptr, "", [](Document& d) { ReduceColours(d, ColourReduction::Colours256); }},
         EntryCase{"mnuEffects_9", nullptr, "",
                   [](Document& d) { ShadeCommand(d, FromQColor(QApplication::palette().color(QPalette::Highlight))); }},
         // Typed fields are read by their leading number, halves to even.
