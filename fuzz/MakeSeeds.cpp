@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "IconFileBuilder.h"
+#include "PngBuilder.h"
 #include "formats/IconWriter.h"
 
 namespace {
@@ -50,6 +51,23 @@ void WriteIconSeeds(const std::filesystem::path& dir) {
   Write(dir, "png.ico", testing::IconFile({png, small}));
   Write(dir, "bare24.ico", testing::IconFile({bare24}));
   Write(dir, "several.cur", testing::IconFile({small, rgba}, kCursorType));
+
+  // Real PNG images for libspng: an entry beside a bitmap, a palette image
+  // with transparency, and a PNG picture under an icon's name.
+  testing::PngLayout rgbaPng{.width = 40, .height = 40};
+  for (int k = 0; k < 40 * 40; ++k)
+    for (int c : {k % 40 * 6, k / 40 * 6, 128, k % 7 == 0 ? 0 : 255}) rgbaPng.pixels.push_back(static_cast<std::uint8_t>(c));
+  EntryLayout realPng;
+  realPng.raw = testing::EncodePng(rgbaPng);
+  Write(dir, "png-rgba.ico", testing::IconFile({small, realPng}));
+  testing::PngLayout palette{.width = 8, .height = 8, .colourType = 3, .bitDepth = 2};
+  palette.palette = {{{255, 0, 0}}, {{0, 255, 0}}, {{0, 0, 255}}, {{9, 9, 9}}};
+  palette.paletteAlpha = {255, 128, 0};
+  for (int row = 0; row < 8; ++row) palette.pixels.insert(palette.pixels.end(), {0x1B, 0xE4});
+  EntryLayout palettePng;
+  palettePng.raw = testing::EncodePng(palette);
+  Write(dir, "png-palette.cur", testing::IconFile({palettePng}, kCursorType));
+  Write(dir, "png-picture.ico", testing::EncodePng(rgbaPng));
 }
 
 // The animated-cursor target's input: the frame count less one, which file

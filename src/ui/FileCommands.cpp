@@ -11,7 +11,6 @@
 #include "ui/Areas.h"
 #include "ui/MainWindow.h"
 #include "ui/NativePath.h"
-#include "ui/PngDecoder.h"
 #include "ui/RecentFiles.h"
 #include "ui/SurfaceView.h"
 
@@ -110,7 +109,7 @@ bool FileCommands::AskSaveChanges() {
 
 bool FileCommands::OpenIconFile(const QString& path) {
   const QString absolute = Absolute(path);
-  const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute), DecodePngWithQt);
+  const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute));
   if (!opened) {
     ReportFailure(absolute, opened.Reason(), true);
     return false;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "../core/formats/IconFileBuilder.h"
+#include "../core/formats/PngBuilder.h"
 #include "../core/formats/TempFolder.h"
 #include "CliCommands.h"
 #include "formats/AnimatedCursor.h"
@@ -57,6 +58,16 @@ const std::string kSmallAddressSpace = "ulimit -v 400000";
 // The most a frame file may hold.
 constexpr std::size_t kMaxBigFrame = 1 << 20;
 
+// Picture() as an RGBA PNG, its transparent grey fully transparent.
+Bytes PngOf(const Surface& s) {
+  PngLayout png{.width = 32, .height = 32};
+  for (Colour c : s.Pixels()) {
+    const int rgba[] = {RedOf(c), GreenOf(c), BlueOf(c), c == 0xE0E0E0 ? 0 : 255};
+    png.pixels.insert(png.pixels.end(), std::begin(rgba), std::end(rgba));
+  }
+  return EncodePng(png);
+}
+
 Bytes Icon(int depth, const Surface& s = Picture()) { return EncodeIconFile(s, 0xE0E0E0, depth).bytes; }
 Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard) {
   return EncodeCursorFile(Picture(), 0xE0E0E0, depth, mode, hotspot).bytes;
@@ -81,14 +92,20 @@ TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
             "a.cur: cursor, 1 image\n"
             "  entry width height colours  hot-x  hot-y    bytes   offset image\n"
             "*     1    32     32       0      9     17      304       22     1\n");
+  Put("picture.ico", PngOf(Picture()));
+  EXPECT_EQ(Cli({"info", "picture.ico"}).out, "picture.ico: PNG picture, 32 × 32, 32 bits per pixel\n");
 }
 
 // Convert writes exactly what the editor's writers write for the opened image; so does ani.
 TEST_F(CliTest, WritesWhatTheEditorWrites) {
   Put("in.ico", Icon(24));
   Put("in.cur", Cursor(24, {12, 20}));
+  Put("favicon.ico", IconFile({{.raw = PngOf(Picture())}}));  // as image libraries write favicons
+  Put("picture.ico", PngOf(Picture()));                       // a PNG picture under an icon's name
   const std::pair<Args, Bytes> cases[] = {
       {{"convert", "in.ico", "out.ico"}, Icon(4)},
+      {{"convert", "favicon.ico", "out.ico"}, Icon(4)},
+      {{"convert", "picture.ico", "out.ico"}, Icon(4)},
       {{"convert", "in.ico", "out.ico", "--transparent", "0000FF"}, Icon(4, Picture(0xE0E0E0))},  // the blue pixel too
       {{"convert", "in.ico", "out.cur", "--depth", "24", "--hotspot", "31,2"}, Cursor(24, {31, 2})},
       {{"convert", "in.ico", "out.cur", "--adaptive"}, Cursor(8, {0, 0}, PaletteMode::Adaptive)},
@@ -155,7 +172,7 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
       {{"ani", "new.ani", "--interval", "10", "in.cur", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
       {{"ani", "new.ani", "--interval", "10", "in.cur", "cut.cur"}, 1, "cut.cur: the pixel data of entry 1 is cut short"},
       {{"ani", "new.ani", "--interval", "10", "depth5.cur"}, 1, "depth5.cur: entry 1 has an unsupported bit depth of 5"},
-      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1 is a PNG image, which cannot be decoded here"},
+      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1: the PNG image cannot be decoded: invalid chunk checksum"},
       {{"ani", "new.ani", "--interval", "10", "wide.cur"}, 1, "wide.cur: entry 1 has an unusable size of 2147483647 × 32"},
       {{"ani", "new.ani", "--interval", "10", "in.cur", "big.cur"}, 1, "big.cur: the file is larger than 1 MiB"},
       {{"ani", "no/such.ani", "--interval", "10", "in.ico"}, 1, "no/such.ani: No such file or directory"},
