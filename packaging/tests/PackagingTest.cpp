@@ -56,14 +56,6 @@ class InstallTest : public ::testing::Test {
 std::unique_ptr<TempDir> InstallTest::stage_;
 std::string InstallTest::installError_;
 
-// The value of `key` in the [Desktop Entry] group of a desktop file.
-std::string DesktopKey(const std::string& entry, const std::string& key) {
-  for (const auto& line : SplitLines(entry)) {
-    if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-  }
-  return "<missing>";
-}
-
 std::set<std::string> SplitSet(const std::string& text, char separator) {
   std::set<std::string> items;
   std::string item;
@@ -134,6 +126,14 @@ INSTANTIATE_TEST_SUITE_P(Install, HicolorIconTest, ::testing::ValuesIn(kIconSize
                          [](const auto& info) { return "Px" + std::to_string(info.param); });
 
 // ---- Desktop entry and AppStream data --------------------------------------
+
+// The value of `key` in the [Desktop Entry] group of a desktop file.
+std::string DesktopKey(const std::string& entry, const std::string& key) {
+  for (const auto& line : SplitLines(entry)) {
+    if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+  }
+  return "<missing>";
+}
 
 TEST_F(InstallTest, DesktopEntryPassesDesktopFileValidate) {
   const CommandResult check = RunProgram({"desktop-file-validate", Installed(DesktopEntryPath()).string()});
