@@ -1,5 +1,5 @@
 // Writes seed inputs for the fuzz targets, one folder each under the folder it
-// is given: icon_reader, ani_frames and command_line. The seeds kept in
+// is given: icon_reader, ani_frames, command_line and program_icons. The seeds kept in
 // fuzz/corpus/ were made by it.
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 
 #include "IconFileBuilder.h"
 #include "PngBuilder.h"
+#include "ResourceFileBuilder.h"
 #include "formats/IconWriter.h"
 
 namespace {
@@ -109,6 +110,35 @@ void WriteCommandLineSeeds(const std::filesystem::path& dir) {
   Write(dir, "ani-bad-interval", Args("ani\0out.ani\0--interval\0abc\0f.cur"sv));
 }
 
+// Small programs and icon libraries as the tests build them: one to three
+// groups of 16 × 16 and 32 × 32 images and a tiny PNG image.
+void WriteProgramSeeds(const std::filesystem::path& dir) {
+  using namespace gs;
+  using namespace gs::testing;
+  const Bytes image1 = ImageBytes({.width = 16, .height = 16, .bitCount = 1, .pixel = [](int x, int y) { return (x ^ y) & 1u; }});
+  const Bytes image4 = ImageBytes({.bitCount = 4, .pixel = [](int x, int y) { return (x + y) % 16u; },
+                                   .masked = [](int, int y) { return y < 2; }});
+  const Bytes png = SolidRgbaPng(8, 8, {1, 2, 3, 200});
+  const std::vector<ResourceType> three = {
+      {kResourceTypeIcon, {{Id(1), image1}, {Id(2), image4}, {Id(3), png}}},
+      {kResourceTypeGroupIcon,
+       {{Named("MAINICON"), GroupData({EntryFor(image4, 2), EntryFor(image1, 1)})},
+        {Id(5), GroupData({EntryFor(png, 3), EntryFor(image1, 1)})},
+        {Id(300), GroupData({EntryFor(image1, 1)})}}}};
+  const std::vector<ResourceType> one = {{kResourceTypeIcon, {{Id(1), image1}}},
+                                         {kResourceTypeGroupIcon, {{Id(1), GroupData({EntryFor(image1, 1)})}}}};
+  std::vector<ResourceType> languages = one;
+  languages[0].resources[0].otherLanguages = {image1};
+  languages[1].resources.push_back({Id(2), GroupData({EntryFor(image1, 9)})});  // names a missing image
+  Write(dir, "pe32-one.exe", BuildPe({.types = one}).file);
+  Write(dir, "pe32-three.dll", BuildPe({.types = three}).file);
+  Write(dir, "pe32plus-three.dll", BuildPe({.pe32Plus = true, .types = three}).file);
+  Write(dir, "pe32-languages.exe", BuildPe({.types = languages}).file);
+  Write(dir, "ne-one.icl", BuildNe({.alignShift = 4, .types = one}).file);
+  Write(dir, "ne-three.icl", BuildNe({.alignShift = 0, .types = three}).file);
+  Write(dir, "icon.ico", IconFile({{.raw = image4}}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,5 +150,6 @@ int main(int argc, char** argv) {
   WriteIconSeeds(root / "icon_reader");
   WriteAniSeeds(root / "ani_frames");
   WriteCommandLineSeeds(root / "command_line");
+  WriteProgramSeeds(root / "program_icons");
   return 0;
 }

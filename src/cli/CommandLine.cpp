@@ -109,6 +109,34 @@ Result ParseAni(const std::vector<std::string>& args) {
   return Command{std::move(c)};
 }
 
+Result ParseList(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (IsOption(a)) return Result::Failure("unknown option '" + a + "'");
+  if (args.size() != 1) return Result::Failure("list takes one FILE");
+  return Command{ListCommand{args[0]}};
+}
+
+Result ParseExtract(const std::vector<std::string>& args) {
+  ExtractCommand c;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--index") {
+      const auto n = i + 1 < args.size() ? WholeNumber(args[++i]) : std::nullopt;
+      if (!n || *n < 1) return Result::Failure("--index takes the icon's number, from 1");
+      c.number = *n;
+    } else if (IsOption(args[i])) {
+      return Result::Failure("unknown option '" + args[i] + "'");
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 2) return Result::Failure("extract takes FILE and OUTPUT.ico");
+  if (ConvertOutputKind(files[1]) != OutputKind::Icon) return Result::Failure(files[1] + ": the output must end in .ico");
+  c.input = files[0];
+  c.output = files[1];
+  return Command{std::move(c)};
+}
+
 }  // namespace
 
 std::optional<OutputKind> ConvertOutputKind(const std::string& path) {
@@ -148,6 +176,8 @@ Outcome<Command> ParseCommandLine(const std::vector<std::string>& args) {
   if (command == "info") return ParseInfo(rest);
   if (command == "convert") return ParseConvert(rest);
   if (command == "ani") return ParseAni(rest);
+  if (command == "list") return ParseList(rest);
+  if (command == "extract") return ParseExtract(rest);
   return Result::Failure("unknown command '" + command + "'");
 }
 

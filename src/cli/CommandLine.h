@@ -38,7 +38,17 @@ struct AniCommand {
   int intervalMs = 1;
 };
 
-using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand>;
+struct ListCommand {
+  std::string path;
+};
+
+struct ExtractCommand {
+  std::string input;
+  std::string output;  // ends in .ico
+  int number = 1;      // from 1, as list numbers the icons
+};
+
+using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, ListCommand, ExtractCommand>;
 
 // The arguments after the program's name. The failure's reason is the
 // complaint to show (one line, no file name in front unless it concerns one).

@@ -40,6 +40,20 @@ Reads and writes 32 x 32 Windows icons and cursors as the GlyphSmith editor does
       1 MiB. OUTPUT must end in .ani; an existing OUTPUT is replaced only when
       it is an animated cursor itself.
 
+  glyphsmith-cli list FILE
+      Lists the icons of a Windows program or library (.exe, .dll, .icl, ...),
+      or the one icon of an .ico or .cur file, in the order the editor's icon
+      extractor shows them, one line each: the icon's number (from 1), its
+      resource name or ID (an icon file's: its file name; a name that is not
+      one plain word is quoted), then each of its images as WIDTHxHEIGHT@BITS,
+      or WIDTHxHEIGHT@png for a PNG-compressed image. A damaged icon is left
+      out of the numbering, with a line on stderr saying why.
+
+  glyphsmith-cli extract FILE OUTPUT.ico [--index N]
+      Writes icon N (from 1, as list numbers them; default 1) of FILE as a
+      complete icon file holding all of its images, each image's bytes exactly
+      as FILE stores them. OUTPUT must end in .ico.
+
   glyphsmith-cli --help
       Shows this text.
 
@@ -72,8 +86,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
           return RunInfo(c, out, err);
         } else if constexpr (std::is_same_v<C, ConvertCommand>) {
           return RunConvert(c, out, err);
-        } else {
+        } else if constexpr (std::is_same_v<C, AniCommand>) {
           return RunAni(c, out, err);
+        } else if constexpr (std::is_same_v<C, ListCommand>) {
+          return RunList(c, out, err);
+        } else {
+          return RunExtract(c, out, err);
         }
       },
       *command);

@@ -7,7 +7,7 @@
 
 #include "../core/formats/IconFileBuilder.h"
 #include "../core/formats/PngBuilder.h"
-#include "../core/formats/TempFolder.h"
+#include "CliFixture.h"
 #include "CliCommands.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
@@ -18,27 +18,6 @@ namespace gs {
 namespace {
 
 using namespace testing;
-using Args = std::vector<std::string>;
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-class CliTest : public TempFolder {
- protected:
-  // Runs the real binary in the test folder, stdout and stderr captured apart.
-  // `before` runs in the same shell first (a ulimit); a hang ends after a minute.
-  CliResult Cli(const Args& args, const std::string& before = "true", const std::string& stdoutTo = ".stdout") const {
-    std::string command = "cd '" + dir_.string() + "' && " + before + " && exec timeout 60 '" GLYPHSMITH_CLI "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    const int status = std::system((command + " >" + stdoutTo + " 2>.stderr").c_str());
-    CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(".stdout"), Text(".stderr")};
-    std::filesystem::remove(Path(".stdout"));
-    std::filesystem::remove(Path(".stderr"));
-    return r;
-  }
-};
 
 // Transparent grey at the left, one pure blue pixel (or the colour given), shades elsewhere.
 Surface Picture(Colour blue = Rgb(0, 0, 255)) {
