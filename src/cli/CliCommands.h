@@ -25,6 +25,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int RunInfo(const InfoCommand& command, std::ostream& out, std::ostream& err);
 int RunConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err);
 int RunAni(const AniCommand& command, std::ostream& out, std::ostream& err);
+int RunAcquire(const AcquireCommand& command, std::ostream& out, std::ostream& err);
+
+// Writes `image` to the command's output as convert does; a cursor takes
+// --hotspot, else `inputHotspot`. Returns the exit status.
+int WriteConverted(const ConvertCommand& command, const Surface& image, Point inputHotspot, std::ostream& err);
 
 // "glyphsmith-cli: <text>" on a line of its own.
 void Complain(std::ostream& err, const std::string& text);

@@ -40,6 +40,14 @@ Reads and writes 32 x 32 Windows icons and cursors as the GlyphSmith editor does
       1 MiB. OUTPUT must end in .ani; an existing OUTPUT is replaced only when
       it is an animated cursor itself.
 
+  glyphsmith-cli acquire PICTURE OUTPUT [--rect X1,Y1,X2,Y2] [convert's options]
+      Takes the rectangle from corner X1,Y1 to corner X2,Y2 of PICTURE (a PNG
+      or BMP picture), stretched into 32 x 32 as the editor's Acquire does
+      whatever its proportions, and writes OUTPUT as convert does, with the
+      same options. The corners may come in any order and are kept inside the
+      picture; a rectangle with no area there is refused. Default: 0,0,32,32.
+      Transparent parts of a PNG picture take the transparent colour.
+
   glyphsmith-cli --help
       Shows this text.
 
@@ -72,6 +80,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
           return RunInfo(c, out, err);
         } else if constexpr (std::is_same_v<C, ConvertCommand>) {
           return RunConvert(c, out, err);
+        } else if constexpr (std::is_same_v<C, AcquireCommand>) {
+          return RunAcquire(c, out, err);
         } else {
           return RunAni(c, out, err);
         }
