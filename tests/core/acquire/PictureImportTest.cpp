@@ -108,6 +108,10 @@ TEST(PictureImport, PreviewFollowsFieldsAndReleasesButNotMoves) {
   EXPECT_EQ(import.Crop().Corner(CropField::X1), 60);
   EXPECT_EQ(import.Outline(), (Rect{20, 10, 50, 50}));
   EXPECT_EQ(import.Preview(), CropResult(other, {20, 10, 50, 50}));
+  // Another of the same size: the same rectangle, new pixels.
+  const Surface third(50, 50, Rgb(200, 0, 0));
+  import.SetPicture(third);
+  EXPECT_EQ(import.Preview(), CropResult(third, {20, 10, 50, 50}));
 }
 
 }  // namespace
