@@ -21,17 +21,25 @@ void Check(bool ok) {
   if (!ok) std::abort();
 }
 
+void CheckConvert(const gs::cli::ConvertCommand* c) {
+  using namespace gs::cli;
+  Check(gs::IsWritableDepth(c->depth));
+  Check(ConvertOutputKind(c->output) == c->kind);
+  const bool iconLike = c->kind == OutputKind::Icon || c->kind == OutputKind::Cursor;
+  if (c->mode == gs::PaletteMode::Adaptive) Check(iconLike && c->depth == 8);
+  if (c->hotspot) Check(c->kind == OutputKind::Cursor && c->hotspot->x >= 0 && c->hotspot->x <= 31 &&
+                        c->hotspot->y >= 0 && c->hotspot->y <= 31);
+}
+
 void CheckCommand(const gs::cli::Command& command, const std::vector<std::string>& args) {
   using namespace gs::cli;
   if (const auto* info = std::get_if<InfoCommand>(&command)) {
     Check(args.size() == 2 && info->path == args[1]);
   } else if (const auto* c = std::get_if<ConvertCommand>(&command)) {
-    Check(gs::IsWritableDepth(c->depth));
-    Check(ConvertOutputKind(c->output) == c->kind);
-    const bool iconLike = c->kind == OutputKind::Icon || c->kind == OutputKind::Cursor;
-    if (c->mode == gs::PaletteMode::Adaptive) Check(iconLike && c->depth == 8);
-    if (c->hotspot) Check(c->kind == OutputKind::Cursor && c->hotspot->x >= 0 && c->hotspot->x <= 31 &&
-                          c->hotspot->y >= 0 && c->hotspot->y <= 31);
+    CheckConvert(c);
+  } else if (const auto* acquire = std::get_if<AcquireCommand>(&command)) {
+    CheckConvert(&acquire->convert);
+    for (int corner : acquire->rect) Check(corner >= 0);
   } else if (const auto* a = std::get_if<AniCommand>(&command)) {
     Check(IsAnimatedCursorName(a->output));
     Check(!a->frames.empty());
@@ -60,6 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::string given = a.starts_with('#') ? a.substr(1) : a;
       for (char& ch : given) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
       Check(given == hex);
+    }
+    if (const auto rect = gs::cli::RectOption(a)) {
+      std::string again;
+      for (int corner : *rect) again += (again.empty() ? "" : ",") + std::to_string(corner);
+      for (int corner : *rect) Check(corner >= 0);
+      Check(gs::cli::RectOption(again) == rect);
     }
     if (const auto hotspot = gs::cli::HotspotOption(a))
       Check(hotspot->x >= 0 && hotspot->x <= 31 && hotspot->y >= 0 && hotspot->y <= 31);

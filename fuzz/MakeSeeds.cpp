@@ -1,5 +1,5 @@
 // Writes seed inputs for the fuzz targets, one folder each under the folder it
-// is given: icon_reader, ani_frames, command_line and program_icons. The seeds kept in
+// is given: icon_reader, ani_frames, command_line, program_icons and bitmap_reader. The seeds kept in
 // fuzz/corpus/ were made by it.
 
 #include <cstdio>
@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "BitmapBuilder.h"
 #include "IconFileBuilder.h"
 #include "PngBuilder.h"
 #include "ResourceFileBuilder.h"
+#include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
 
 namespace {
@@ -108,6 +110,38 @@ void WriteCommandLineSeeds(const std::filesystem::path& dir) {
   Write(dir, "ani", Args("ani\0out.ani\0--interval\0 2.5e1ms\0f.cur\0f.cur"sv));
   Write(dir, "ani-output-forgotten", Args("ani\0f1.cur\0--interval\0100\0f2.cur"sv));
   Write(dir, "ani-bad-interval", Args("ani\0out.ani\0--interval\0abc\0f.cur"sv));
+  Write(dir, "acquire", Args("acquire\0pic.png\0out.cur\0--rect\064,32,0,0\0--hotspot\01,2\0--depth\024"sv));
+  Write(dir, "acquire-bad-rect", Args("acquire\0pic.bmp\0out.ico\0--rect\01,2,-3,4"sv));
+}
+
+// Bitmaps as the writer makes them and in the layouts other programs use.
+void WriteBitmapSeeds(const std::filesystem::path& dir) {
+  using namespace gs;
+  using testing::BmpFile;
+  Surface picture(32, 32);
+  for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = Rgb(k % 32 * 8, k / 32 * 8, k & 0xFF);
+  for (int depth : {1, 4, 8, 24}) Write(dir, "writer" + std::to_string(depth) + ".bmp", EncodeBitmapFile(picture, depth));
+  const std::vector<Colour> four = {Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(1, 2, 3)};
+  // Two rows of three 16-bit pixels, each row padded to 8 bytes.
+  const Bytes words = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0xAA, 0xAA, 0x41, 0x08, 0x10, 0x42, 0xFF, 0x7F, 0x55, 0x55};
+  Write(dir, "top-down.bmp", BmpFile({.width = 3, .height = -2, .pixels = Bytes(24, 0x5A)}));
+  Write(dir, "core.bmp", BmpFile({.headerSize = 12, .width = 5, .height = 2, .bitCount = 4, .table = std::vector<Colour>(16, 0x102030),
+                                  .pixels = {0x01, 0x23, 0x40, 0, 0x56, 0x78, 0x90, 0}}));
+  Write(dir, "rgb555.bmp", BmpFile({.width = 3, .height = 2, .bitCount = 16, .pixels = words}));
+  Write(dir, "bitfields565.bmp", BmpFile({.width = 3, .height = 2, .bitCount = 16, .compression = 3,
+                                          .masks = {0xF800, 0x07E0, 0x001F}, .pixels = words}));
+  Write(dir, "v4-555.bmp", BmpFile({.headerSize = 108, .width = 3, .height = 2, .bitCount = 16, .compression = 3,
+                                    .masks = {0x7C00, 0x03E0, 0x001F, 0x8000}, .pixels = words}));
+  Write(dir, "v5-alpha.bmp", BmpFile({.headerSize = 124, .width = 2, .height = 2, .bitCount = 32, .compression = 3,
+                                      .masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, .pixels = Bytes(16, 0x80)}));
+  Write(dir, "alphabitfields.bmp", BmpFile({.width = 1, .height = 1, .bitCount = 32, .compression = 6,
+                                            .masks = {0xFF, 0xFF00, 0xFF0000, 0x0F000000}, .pixels = {1, 2, 3, 4}}));
+  Write(dir, "short-table.bmp", BmpFile({.width = 5, .height = 1, .bitCount = 8, .clrUsed = 4, .table = four,
+                                         .pixels = {0, 1, 2, 3, 200, 0, 0, 0}, .offBits = 90}));
+  Write(dir, "rle8.bmp", BmpFile({.width = 4, .height = 3, .bitCount = 8, .compression = 1, .clrUsed = 4, .table = four,
+                                  .pixels = {5, 1, 0, 0, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 1, 0, 1, 0, 0, 1}}));
+  Write(dir, "rle4.bmp", BmpFile({.width = 3, .height = 2, .bitCount = 4, .compression = 2, .clrUsed = 4, .table = four,
+                                  .pixels = {9, 0x12, 0, 0, 0, 5, 0x30, 0x12, 0x30, 0, 0, 1}}));
 }
 
 // Small programs and icon libraries as the tests build them: one to three
@@ -151,5 +185,6 @@ int main(int argc, char** argv) {
   WriteAniSeeds(root / "ani_frames");
   WriteCommandLineSeeds(root / "command_line");
   WriteProgramSeeds(root / "program_icons");
+  WriteBitmapSeeds(root / "bitmap_reader");
   return 0;
 }

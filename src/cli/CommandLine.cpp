@@ -34,7 +34,12 @@ Result ParseInfo(const std::vector<std::string>& args) {
   return Command{InfoCommand{args[0]}};
 }
 
-Result ParseConvert(const std::vector<std::string>& args) {
+constexpr const char* kRectUsage = "--rect takes X1,Y1,X2,Y2, four whole numbers of at least 0";
+
+// convert's options and files; acquire passes `rect` to take --rect as well,
+// and its own complaint about the files.
+Result ParseConvert(const std::vector<std::string>& args, std::optional<std::string>* rect = nullptr,
+                    const char* filesUsage = "convert takes INPUT and OUTPUT") {
   ConvertCommand c;
   c.transparent = kInitialTransparentColour;  // the editor's own default
   std::optional<int> depth;
@@ -61,13 +66,16 @@ Result ParseConvert(const std::vector<std::string>& args) {
       const auto colour = v ? ColourOption(*v) : std::nullopt;
       if (!colour) return Result::Failure("--transparent takes a colour as RRGGBB (hex, red first)");
       c.transparent = *colour;
+    } else if (rect && a == "--rect") {
+      *rect = value();
+      if (!*rect) return Result::Failure(kRectUsage);
     } else if (IsOption(a)) {
       return Result::Failure("unknown option '" + a + "'");
     } else {
       files.push_back(a);
     }
   }
-  if (files.size() != 2) return Result::Failure("convert takes INPUT and OUTPUT");
+  if (files.size() != 2) return Result::Failure(filesUsage);
   c.input = files[0];
   c.output = files[1];
   const auto kind = ConvertOutputKind(c.output);
@@ -79,6 +87,20 @@ Result ParseConvert(const std::vector<std::string>& args) {
   if (c.hotspot && c.kind != OutputKind::Cursor) return Result::Failure("--hotspot applies to .cur output only");
   c.depth = depth.value_or(adaptive ? 8 : 4);
   c.mode = adaptive ? PaletteMode::Adaptive : PaletteMode::Standard;
+  return Command{std::move(c)};
+}
+
+Result ParseAcquire(const std::vector<std::string>& args) {
+  std::optional<std::string> rectText;
+  auto convert = ParseConvert(args, &rectText, "acquire takes PICTURE and OUTPUT");
+  if (!convert) return convert;
+  AcquireCommand c;
+  c.convert = std::get<ConvertCommand>(*convert);
+  if (rectText) {
+    const auto rect = RectOption(*rectText);
+    if (!rect) return Result::Failure(kRectUsage);
+    c.rect = *rect;
+  }
   return Command{std::move(c)};
 }
 
@@ -159,6 +181,19 @@ std::optional<Point> HotspotOption(const std::string& text) {
   return Point{*x, *y};
 }
 
+std::optional<std::array<int, 4>> RectOption(std::string_view text) {
+  std::array<int, 4> corners{};
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    const auto comma = i + 1 < corners.size() ? text.find(',') : std::string_view::npos;
+    if (i + 1 < corners.size() && comma == std::string_view::npos) return std::nullopt;
+    const auto n = WholeNumber(text.substr(0, comma));
+    if (!n || *n < 0) return std::nullopt;
+    corners[i] = *n;
+    if (comma != std::string_view::npos) text.remove_prefix(comma + 1);
+  }
+  return corners;
+}
+
 std::optional<Colour> ColourOption(std::string_view text) {
   if (!text.empty() && text[0] == '#') text.remove_prefix(1);
   if (text.size() != 6) return std::nullopt;
@@ -178,6 +213,7 @@ Outcome<Command> ParseCommandLine(const std::vector<std::string>& args) {
   if (command == "ani") return ParseAni(rest);
   if (command == "list") return ParseList(rest);
   if (command == "extract") return ParseExtract(rest);
+  if (command == "acquire") return ParseAcquire(rest);
   return Result::Failure("unknown command '" + command + "'");
 }
 

@@ -3,11 +3,13 @@
 // every mistake in it is found here, so that it exits with status 2 before
 // anything is read or written.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "acquire/CropRectangle.h"
 #include "formats/IconWriter.h"
 #include "formats/Outcome.h"
 #include "raster/Geometry.h"
@@ -48,7 +50,13 @@ struct ExtractCommand {
   int number = 1;      // from 1, as list numbers the icons
 };
 
-using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, ListCommand, ExtractCommand>;
+// convert's output and options, taken from a rectangle of a picture.
+struct AcquireCommand {
+  ConvertCommand convert;  // its input is the picture
+  std::array<int, 4> rect = kInitialCropCorners;  // X1, Y1, X2, Y2 as given
+};
+
+using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, ListCommand, ExtractCommand, AcquireCommand>;
 
 // The arguments after the program's name. The failure's reason is the
 // complaint to show (one line, no file name in front unless it concerns one).
@@ -60,6 +68,8 @@ bool IsAnimatedCursorName(const std::string& path);
 
 // "X,Y" with both whole numbers in 0..31.
 std::optional<Point> HotspotOption(const std::string& text);
+// "X1,Y1,X2,Y2": four whole numbers of at least 0, in any order of corners.
+std::optional<std::array<int, 4>> RectOption(std::string_view text);
 // "RRGGBB" in hex, red first, optionally after a '#'.
 std::optional<Colour> ColourOption(std::string_view text);
 

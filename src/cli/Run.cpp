@@ -54,6 +54,14 @@ Reads and writes 32 x 32 Windows icons and cursors as the GlyphSmith editor does
       complete icon file holding all of its images, each image's bytes exactly
       as FILE stores them. OUTPUT must end in .ico.
 
+  glyphsmith-cli acquire PICTURE OUTPUT [--rect X1,Y1,X2,Y2] [convert's options]
+      Takes the rectangle from corner X1,Y1 to corner X2,Y2 of PICTURE (a PNG
+      or BMP picture), stretched into 32 x 32 as the editor's Acquire does
+      whatever its proportions, and writes OUTPUT as convert does, with the
+      same options. The corners may come in any order and are kept inside the
+      picture; a rectangle with no area there is refused. Default: 0,0,32,32.
+      Transparent parts of a PNG picture take the transparent colour.
+
   glyphsmith-cli --help
       Shows this text.
 
@@ -90,8 +98,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
           return RunAni(c, out, err);
         } else if constexpr (std::is_same_v<C, ListCommand>) {
           return RunList(c, out, err);
-        } else {
+        } else if constexpr (std::is_same_v<C, ExtractCommand>) {
           return RunExtract(c, out, err);
+        } else {
+          return RunAcquire(c, out, err);
         }
       },
       *command);
