@@ -25,6 +25,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int RunInfo(const InfoCommand& command, std::ostream& out, std::ostream& err);
 int RunConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err);
 int RunAni(const AniCommand& command, std::ostream& out, std::ostream& err);
+int RunXCursor(const XCursorCommand& command, std::ostream& out, std::ostream& err);
+int RunTheme(const ThemeCommand& command, std::ostream& out, std::ostream& err);
 
 // "glyphsmith-cli: <text>" on a line of its own.
 void Complain(std::ostream& err, const std::string& text);

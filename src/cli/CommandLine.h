@@ -38,7 +38,25 @@ struct AniCommand {
   int intervalMs = 1;
 };
 
-using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand>;
+struct XCursorCommand {
+  std::string input;   // an .ico, .cur or .ani
+  std::string output;
+  std::vector<int> sizes;  // ascending, each once
+};
+
+struct ThemeRole {
+  std::string role;  // one of CursorRoles()
+  std::string file;
+};
+
+struct ThemeCommand {
+  std::string folder;
+  std::string name;
+  std::vector<ThemeRole> roles;  // each role once
+  std::vector<int> sizes;
+};
+
+using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, XCursorCommand, ThemeCommand>;
 
 // The arguments after the program's name. The failure's reason is the
 // complaint to show (one line, no file name in front unless it concerns one).
@@ -50,6 +68,9 @@ bool IsAnimatedCursorName(const std::string& path);
 
 // "X,Y" with both whole numbers in 0..31.
 std::optional<Point> HotspotOption(const std::string& text);
+// "24,32,48": whole numbers from kMinCursorSize to kMaxCursorSize, sorted,
+// each kept once.
+std::optional<std::vector<int>> SizesOption(std::string_view text);
 // "RRGGBB" in hex, red first, optionally after a '#'.
 std::optional<Colour> ColourOption(std::string_view text);
 
