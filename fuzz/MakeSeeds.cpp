@@ -1,5 +1,6 @@
 // Writes seed inputs for the fuzz targets, one folder each under the folder it
-// is given: icon_reader, ani_frames, command_line, program_icons and bitmap_reader. The seeds kept in
+// is given: icon_reader, ani_frames, ani_reader, command_line, program_icons and
+// bitmap_reader. The seeds kept in
 // fuzz/corpus/ were made by it.
 
 #include <cstdio>
@@ -8,10 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "AniFileBuilder.h"
 #include "BitmapBuilder.h"
 #include "IconFileBuilder.h"
 #include "PngBuilder.h"
 #include "ResourceFileBuilder.h"
+#include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
 
@@ -99,6 +102,28 @@ void WriteAniSeeds(const std::filesystem::path& dir) {
   Write(dir, "small-image", AniInput(1, 0, {testing::IconFile({testing::Entry(16, 16, 4)}, kCursorType)}));
 }
 
+// Whole animated cursors: as the writer makes them, and as other writers lay
+// them out (rate and sequence chunks, chunks in another order, no pad bytes).
+void WriteAniReaderSeeds(const std::filesystem::path& dir) {
+  using namespace gs;
+  using namespace gs::testing;
+  const Surface red(32, 32, Rgb(200, 10, 10));
+  Surface arrow(32, 32, 0xE0E0E0);
+  for (int k = 0; k < 12; ++k) arrow.FillRect({0, k, k + 1, k + 1}, 0);
+  const Bytes a = EncodeCursorFile(arrow, 0xE0E0E0, 1, PaletteMode::Standard, {0, 0}).bytes;
+  const Bytes b = EncodeCursorFile(red, 0xE0E0E0, 4, PaletteMode::Standard, {3, 4}).bytes;
+  const Bytes icon = IconFile({Entry(16, 16, 4)});
+  Bytes cut = b;
+  cut.resize(200);
+  Write(dir, "written.ani", EncodeAnimatedCursor(std::vector<Bytes>{a, b, a}, 100).Value());
+  Write(dir, "rate-seq.ani",
+        Riff({Chunk("seq ", U32s({1, 0, 1, 1})), Chunk("rate", U32s({6, 10, 3, 0})), Anih(2, 4, 99, 3), Fram({a, b})}));
+  Write(dir, "info-first-unpadded.ani",
+        Riff({List("INFO", {Chunk("INAM", {'s', 'p', 'i', 'n', 0}, false), Chunk("IART", {'m', 'e', 0}, false)}),
+              Anih(2, 2, 4), Fram({icon, {1, 2, 3}}, false)}));
+  Write(dir, "cut-frame.ani", Riff({Anih(2, 2, 6), Fram({a, cut})}));
+}
+
 Bytes Args(std::string_view nulSeparated) { return {nulSeparated.begin(), nulSeparated.end()}; }
 
 void WriteCommandLineSeeds(const std::filesystem::path& dir) {
@@ -112,6 +137,9 @@ void WriteCommandLineSeeds(const std::filesystem::path& dir) {
   Write(dir, "ani-bad-interval", Args("ani\0out.ani\0--interval\0abc\0f.cur"sv));
   Write(dir, "acquire", Args("acquire\0pic.png\0out.cur\0--rect\064,32,0,0\0--hotspot\01,2\0--depth\024"sv));
   Write(dir, "acquire-bad-rect", Args("acquire\0pic.bmp\0out.ico\0--rect\01,2,-3,4"sv));
+  Write(dir, "xcursor", Args("xcursor\0in.ani\0out\0--sizes\064,24,32,32"sv));
+  Write(dir, "theme", Args("theme\0icons\0--name\0Mine\0arrow=a.cur\0resize-nwse=b.ani\0--sizes\024,48"sv));
+  Write(dir, "theme-bad-role", Args("theme\0icons\0arrow=a.cur\0--name\0.hidden\0pointer=b.cur"sv));
 }
 
 // Bitmaps as the writer makes them and in the layouts other programs use.
@@ -183,6 +211,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path root = argv[1];
   WriteIconSeeds(root / "icon_reader");
   WriteAniSeeds(root / "ani_frames");
+  WriteAniReaderSeeds(root / "ani_reader");
   WriteCommandLineSeeds(root / "command_line");
   WriteProgramSeeds(root / "program_icons");
   WriteBitmapSeeds(root / "bitmap_reader");

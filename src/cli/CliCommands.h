@@ -34,11 +34,15 @@ int RunExtract(const ExtractCommand& command, std::ostream& out, std::ostream& e
 // directory fails with a whole message naming it; each damaged icon left out
 // is one line on `err`.
 Outcome<IconSource> ReadListedIcons(const std::string& path, std::ostream& err);
+
 int RunAcquire(const AcquireCommand& command, std::ostream& out, std::ostream& err);
 
 // Writes `image` to the command's output as convert does; a cursor takes
 // --hotspot, else `inputHotspot`. Returns the exit status.
 int WriteConverted(const ConvertCommand& command, const Surface& image, Point inputHotspot, std::ostream& err);
+
+int RunXCursor(const XCursorCommand& command, std::ostream& out, std::ostream& err);
+int RunTheme(const ThemeCommand& command, std::ostream& out, std::ostream& err);
 
 // "glyphsmith-cli: <text>" on a line of its own.
 void Complain(std::ostream& err, const std::string& text);

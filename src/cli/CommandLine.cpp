@@ -5,6 +5,8 @@
 
 #include "document/Document.h"
 #include "formats/FieldValues.h"
+#include "xcursor/CursorFrames.h"
+#include "xcursor/CursorTheme.h"
 
 namespace gs::cli {
 namespace {
@@ -159,7 +161,88 @@ Result ParseExtract(const std::vector<std::string>& args) {
   return Command{std::move(c)};
 }
 
+constexpr const char* kSizesUsage = "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64";
+
+// The --sizes option wherever it stands; the default is the editor's 32 x 32.
+// `rest` gets every other argument.
+Outcome<std::vector<int>> TakeSizes(const std::vector<std::string>& args, std::vector<std::string>& rest) {
+  std::optional<std::vector<int>> sizes;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--sizes") {
+      rest.push_back(args[i]);
+      continue;
+    }
+    sizes = i + 1 < args.size() ? SizesOption(args[++i]) : std::nullopt;
+    if (!sizes) return Outcome<std::vector<int>>::Failure(kSizesUsage);
+  }
+  return sizes.value_or(std::vector<int>{32});
+}
+
+Result ParseXCursor(const std::vector<std::string>& args) {
+  XCursorCommand c;
+  std::vector<std::string> files;
+  auto sizes = TakeSizes(args, files);
+  if (!sizes) return Result::Failure(sizes.Reason());
+  for (const std::string& a : files)
+    if (IsOption(a)) return Result::Failure("unknown option '" + a + "'");
+  if (files.size() != 2) return Result::Failure("xcursor takes INPUT and OUTPUT");
+  c.input = files[0];
+  c.output = files[1];
+  c.sizes = std::move(sizes).Value();
+  return Command{std::move(c)};
+}
+
+Result ParseTheme(const std::vector<std::string>& args) {
+  ThemeCommand c;
+  std::vector<std::string> rest;
+  auto sizes = TakeSizes(args, rest);
+  if (!sizes) return Result::Failure(sizes.Reason());
+  c.sizes = std::move(sizes).Value();
+  std::optional<std::string> name;
+  std::vector<std::string> folders;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    const std::string& a = rest[i];
+    if (a == "--name") {
+      if (i + 1 >= rest.size() || !IsCursorThemeName(rest[i + 1]))
+        return Result::Failure("--name takes the theme's name: one folder name, not starting with '.'");
+      name = rest[++i];
+    } else if (IsOption(a)) {
+      return Result::Failure("unknown option '" + a + "'");
+    } else if (const auto equals = a.find('='); equals != std::string::npos) {
+      ThemeRole role{a.substr(0, equals), a.substr(equals + 1)};
+      if (!FindCursorRole(role.role)) return Result::Failure("unknown role '" + role.role + "' (--help lists the roles)");
+      if (role.file.empty()) return Result::Failure(role.role + "= needs a FILE");
+      for (const ThemeRole& earlier : c.roles)
+        if (earlier.role == role.role) return Result::Failure("the role " + role.role + " is given twice");
+      c.roles.push_back(std::move(role));
+    } else {
+      folders.push_back(a);
+    }
+  }
+  if (folders.size() != 1) return Result::Failure("theme takes one DIR");
+  if (!name) return Result::Failure("theme needs --name NAME");
+  if (c.roles.empty()) return Result::Failure("theme needs at least one ROLE=FILE");
+  c.folder = folders[0];
+  c.name = *name;
+  return Command{std::move(c)};
+}
+
 }  // namespace
+
+std::optional<std::vector<int>> SizesOption(std::string_view text) {
+  std::vector<int> sizes;
+  while (true) {
+    const auto comma = text.find(',');
+    const auto size = WholeNumber(text.substr(0, comma));
+    if (!size || *size < kMinCursorSize || *size > kMaxCursorSize) return std::nullopt;
+    sizes.push_back(*size);
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  std::sort(sizes.begin(), sizes.end());
+  sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+  return sizes;
+}
 
 std::optional<OutputKind> ConvertOutputKind(const std::string& path) {
   const std::string ext = LowerExtension(path);
@@ -214,6 +297,8 @@ Outcome<Command> ParseCommandLine(const std::vector<std::string>& args) {
   if (command == "list") return ParseList(rest);
   if (command == "extract") return ParseExtract(rest);
   if (command == "acquire") return ParseAcquire(rest);
+  if (command == "xcursor") return ParseXCursor(rest);
+  if (command == "theme") return ParseTheme(rest);
   return Result::Failure("unknown command '" + command + "'");
 }
 

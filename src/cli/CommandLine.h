@@ -56,7 +56,26 @@ struct AcquireCommand {
   std::array<int, 4> rect = kInitialCropCorners;  // X1, Y1, X2, Y2 as given
 };
 
-using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, ListCommand, ExtractCommand, AcquireCommand>;
+struct XCursorCommand {
+  std::string input;   // an .ico, .cur or .ani
+  std::string output;
+  std::vector<int> sizes;  // ascending, each once
+};
+
+struct ThemeRole {
+  std::string role;  // one of CursorRoles()
+  std::string file;
+};
+
+struct ThemeCommand {
+  std::string folder;
+  std::string name;
+  std::vector<ThemeRole> roles;  // each role once
+  std::vector<int> sizes;
+};
+
+using Command = std::variant<HelpCommand, InfoCommand, ConvertCommand, AniCommand, ListCommand, ExtractCommand, AcquireCommand,
+                             XCursorCommand, ThemeCommand>;
 
 // The arguments after the program's name. The failure's reason is the
 // complaint to show (one line, no file name in front unless it concerns one).
@@ -70,6 +89,9 @@ bool IsAnimatedCursorName(const std::string& path);
 std::optional<Point> HotspotOption(const std::string& text);
 // "X1,Y1,X2,Y2": four whole numbers of at least 0, in any order of corners.
 std::optional<std::array<int, 4>> RectOption(std::string_view text);
+// "24,32,48": whole numbers from kMinCursorSize to kMaxCursorSize, sorted,
+// each kept once.
+std::optional<std::vector<int>> SizesOption(std::string_view text);
 // "RRGGBB" in hex, red first, optionally after a '#'.
 std::optional<Colour> ColourOption(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "../core/formats/AniFileBuilder.h"
 #include "../core/formats/IconFileBuilder.h"
 #include "../core/formats/PngBuilder.h"
 #include "CliFixture.h"
@@ -13,6 +14,9 @@
 #include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
+#include "xcursor/XCursorFile.h"
+
+#include <X11/Xcursor/Xcursor.h>
 
 namespace gs {
 namespace {
@@ -55,7 +59,12 @@ Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard)
 TEST_F(CliTest, HelpDocumentsTheCommandsAndExitCodes) {
   const auto r = Cli({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text : {"convert INPUT OUTPUT", "Exit status"}) EXPECT_NE(r.out.find(text), std::string::npos) << text;
+  for (const char* text : {"convert INPUT OUTPUT", "Exit status", "xcursor INPUT OUTPUT [--sizes LIST]",
+                           "theme DIR --name NAME ROLE=FILE... [--sizes LIST]",
+                           "        arrow         left_ptr, default, arrow, top_left_arrow, left_arrow\n",
+                           "        resize-ns     sb_v_double_arrow, ns-resize, row-resize, size_ver,\n"
+                           "                      v_double_arrow, n-resize, s-resize, top_side, bottom_side\n"})
+    EXPECT_NE(r.out.find(text), std::string::npos) << text;
 }
 
 TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
@@ -179,6 +188,107 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   EXPECT_EQ(Get("in.cur"), Cursor(4, {1, 1}));
   EXPECT_EQ(Names(), (Args{"big.cur", "cut.cur", "depth5.cur", "empty.ico", "folder.ico", "in.cur", "in.ico", "old.ani",
                            "old.ico", "pipe.ico", "png.cur", "text.cur", "wide.cur"}));
+}
+
+// An animated cursor: its header, rates and sequence, and each frame as the editor would open it. A frame
+// that does not open is listed with its reason, and the command fails naming it.
+TEST_F(CliTest, InfoListsAnAnimatedCursorsHeaderStepsAndFrames) {
+  const Bytes small = IconFile({{.width = 16, .height = 16, .bitCount = 4}});
+  Put("written.ani", EncodeAnimatedCursor(std::vector{Cursor(1, {9, 17}), small}, 100).Value());
+  Put("steps.ani", Riff({Chunk("seq ", U32s({1, 0, 1})), Anih(2, 3, 6, 3), Chunk("rate", U32s({6, 10, 3})),
+                         Fram({Cursor(4, {1, 2}), Bytes{'h', 'i'}})}));
+  Put("bad.ani", Riff({Anih(2, 2, 6), Fram({small})}));
+  auto r = Cli({"info", "written.ani"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "written.ani: animated cursor, 2 frames, 2 steps\n"
+            "  anih: size 36, frames 2, steps 2, width 0, height 0, bits 0, planes 0, rate 6 (100 ms), flags 0x1 (icon)\n"
+            "  rate: none, every step shows for the header's rate\n"
+            "  seq: none, the frames play in stored order\n"
+            "  frame    bytes kind   images hot-x hot-y image\n"
+            "*     1      326 cursor      1     9    17 entry 1, 32 × 32, 1 bits\n"
+            "      2      318 icon        1     -     - entry 1, 16 × 16, 4 bits, converted\n");
+  r = Cli({"info", "steps.ani"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "steps.ani: animated cursor, 2 frames, 3 steps\n"
+            "  anih: size 36, frames 2, steps 3, width 0, height 0, bits 0, planes 0, rate 6 (100 ms), flags 0x3 (icon, sequence)\n"
+            "  rate: 6 10 3 (1/60 s a step)\n"
+            "  seq: 2 1 2 (the frame of each step, numbered as below)\n"
+            "  frame    bytes kind   images hot-x hot-y image\n"
+            "*     1      766 cursor      1     1     2 entry 1, 32 × 32, 4 bits\n"
+            "      2        2 -           -     -     - cannot be opened: the file is too short to be an icon or cursor\n");
+  EXPECT_EQ(r.err, "glyphsmith-cli: steps.ani: frame 2: the file is too short to be an icon or cursor\n");
+  r = Cli({"info", "bad.ani"});
+  EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+            std::tuple(1, std::string(), std::string("glyphsmith-cli: bad.ani: the header counts 2 frames but the file holds 1\n")));
+}
+
+// Size, hotspot and delay of each image of an X cursor file as the desktop loads it at `size`.
+std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> XCursorImages(const std::string& path, int size) {
+  std::unique_ptr<XcursorImages, decltype(&XcursorImagesDestroy)> images(XcursorFilenameLoadImages(path.c_str(), size),
+                                                                         &XcursorImagesDestroy);
+  std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> out;
+  for (int k = 0; images && k < images->nimage; ++k)
+    out.emplace_back(images->images[k]->width, images->images[k]->xhot, images->images[k]->yhot, images->images[k]->delay);
+  return out;
+}
+
+// The X cursor commands: a cursor's frames at each size, and a theme of them; an X cursor may be replaced.
+TEST_F(CliTest, XCursorAndThemeWriteWhatTheDesktopLoads) {
+  Put("in.cur", Cursor(4, {12, 20}));
+  Put("in.ico", Icon(4));
+  Put("spin.ani", EncodeAnimatedCursor(std::vector{Cursor(4, {12, 20}), Cursor(1, {2, 4})}, 250).Value());
+  auto r = Cli({"xcursor", "in.cur", "out"});
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("out"), 32), (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{32, 12, 20, 0}}));
+  r = Cli({"xcursor", "--sizes", "64,24,32,64", "spin.ani", "out"});  // replaces the X cursor written before
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("out"), 64),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{64, 24, 40, 250}, {64, 4, 8, 250}}));
+  EXPECT_EQ(XCursorImages(Path("out"), 24),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{24, 9, 15, 250}, {24, 1, 3, 250}}));
+  r = Cli({"theme", ".", "arrow=in.ico", "--name", "Mine", "busy=spin.ani", "--sizes", "48"});
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("Mine/cursors/top_left_arrow"), 32),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{48, 0, 0, 0}}));
+  EXPECT_EQ(XCursorImages(Path("Mine/cursors/wait"), 48).size(), 2u);
+  EXPECT_EQ(Text("Mine/index.theme").substr(0, 23), "[Icon Theme]\nName=Mine\n");
+}
+
+TEST_F(CliTest, XCursorAndThemeFailuresSayWhyAndWriteNothing) {
+  Put("in.cur", Cursor(4, {1, 1}));
+  Put("old.ico", "old");
+  Put("bad.ani", Riff({Anih(1, 1, 6), Fram({Bytes{'h', 'i'}})}));
+  const std::tuple<Args, int, std::string> cases[] = {
+      {{"xcursor", "missing.cur", "out"}, 1, "missing.cur: No such file or directory"},
+      {{"xcursor", "bad.ani", "out"}, 1, "bad.ani: frame 1: the file is too short to be an icon or cursor"},
+      {{"xcursor", "in.cur", "old.ico"}, 1, "old.ico: the file exists and is not an X cursor"},
+      {{"xcursor", "in.cur", "no/such/out"}, 1, "no/such/out: No such file or directory"},
+      {{"theme", "no/such", "--name", "Mine", "arrow=in.cur"}, 1, "no/such: No such file or directory"},
+      {{"theme", ".", "--name", "Mine", "arrow=in.cur", "busy=bad.ani"}, 1,
+       "bad.ani: frame 1: the file is too short to be an icon or cursor"},
+      {{"theme", ".", "--name", "old.ico", "arrow=in.cur"}, 1, "./old.ico: it exists and is not a cursor theme"},
+      {{"xcursor", "in.cur"}, 2, "xcursor takes INPUT and OUTPUT"},
+      {{"xcursor", "in.cur", "out", "--size", "32"}, 2, "unknown option '--size'"},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,7"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,,32"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"xcursor", "in.cur", "out", "--sizes"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"theme", ".", "arrow=in.cur"}, 2, "theme needs --name NAME"},
+      {{"theme", ".", "--name", "Mine"}, 2, "theme needs at least one ROLE=FILE"},
+      {{"theme", "--name", "Mine", "arrow=in.cur"}, 2, "theme takes one DIR"},
+      {{"theme", ".", "--name", "a/b", "arrow=in.cur"}, 2, "--name takes the theme's name: one folder name, not starting with '.'"},
+      {{"theme", ".", "--name", "Mine", "pointer=in.cur"}, 2, "unknown role 'pointer' (--help lists the roles)"},
+      {{"theme", ".", "--name", "Mine", "arrow="}, 2, "arrow= needs a FILE"},
+      {{"theme", ".", "--name", "Mine", "text=in.cur", "text=in.cur"}, 2, "the role text is given twice"},
+  };
+  for (const auto& [args, status, message] : cases) {
+    const auto r = Cli(args);
+    EXPECT_EQ(r.status, status) << message;
+    EXPECT_EQ(r.err, "glyphsmith-cli: " + message + "\n" + (status == 2 ? "Try 'glyphsmith-cli --help'.\n" : ""));
+  }
+  EXPECT_EQ(Text("old.ico"), "old");
+  EXPECT_EQ(Names(), (Args{"bad.ani", "in.cur", "old.ico"}));
 }
 
 // An existing animated cursor may be replaced, whatever the case of its name's .ani.
