@@ -6,6 +6,11 @@ declare -gA _glyphsmith_cli_commands=(
   [info]='|ico|cur'
   [convert]='--depth --adaptive --hotspot --transparent|ico|cur|bmp|pcx'
   [ani]='--interval|ani|cur|ico'
+  [list]='|exe|dll|icl|cpl|ocx|scr|ico|cur'
+  [extract]='--index|exe|dll|icl|cpl|ocx|scr|ico|cur'
+  [acquire]='--rect --depth --adaptive --hotspot --transparent|png|bmp|ico|cur|pcx'
+  [xcursor]='--sizes|cur|ico|ani'
+  [theme]='--name --sizes|cur|ico|ani'
 )
 
 _glyphsmith_cli() {
@@ -25,7 +30,7 @@ _glyphsmith_cli() {
     --depth)
       mapfile -t COMPREPLY < <(compgen -W "1 4 8 24" -- "$cur")
       return ;;
-    --hotspot | --transparent | --interval)
+    --hotspot | --transparent | --interval | --index | --rect | --sizes | --name)
       return ;;
   esac
 

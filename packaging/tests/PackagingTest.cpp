@@ -202,9 +202,11 @@ TEST_F(InstallTest, InstalledCliHelpRuns) {
   EXPECT_EQ(help.out.rfind("Usage: glyphsmith-cli COMMAND", 0), 0u) << help.out;
 }
 
-// The commands `glyphsmith-cli --help` lists, each with the options its paragraph names.
+// The commands `glyphsmith-cli --help` lists, each with the options its paragraph
+// names (and convert's, where it says it takes "convert's options").
 std::map<std::string, std::set<std::string>> HelpCommands(const std::string& help) {
   std::map<std::string, std::set<std::string>> commands;
+  std::set<std::string> takingConvertOptions;
   const std::regex commandLine(R"(^  glyphsmith-cli (\S+))");
   const std::regex option(R"((--[a-z][a-z-]*))");
   std::string current;
@@ -222,8 +224,10 @@ std::map<std::string, std::set<std::string>> HelpCommands(const std::string& hel
       for (const auto& o : AllMatches(line, option)) {
         if (o != current) commands[current].insert(o);
       }
+      if (line.find("convert's options") != std::string::npos) takingConvertOptions.insert(current);
     }
   }
+  for (const auto& command : takingConvertOptions) commands[command].insert(commands["convert"].begin(), commands["convert"].end());
   return commands;
 }
 

@@ -106,7 +106,7 @@ TEST_F(ListExtract, ExtractsAnIconWithItsImagesAsStored) {
 }
 
 TEST_F(ListExtract, FailuresSayWhyAndLeaveTheOutputAlone) {
-  for (const std::string& name : {"app.exe", "app16.exe", "arrow.cur", "favicon.ico"}) std::filesystem::remove(Path(name));
+  for (const char* name : {"app.exe", "app16.exe", "arrow.cur", "favicon.ico"}) std::filesystem::remove(Path(name));
   Put("p.exe", ProgramWithIcons(3));
   Put("none.exe", BuildPe({.types = {}}).file);
   Put("notes.txt", "hello");
