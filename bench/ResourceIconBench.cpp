@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "LargeProgram.h"
 #include "acquire/ResourceIcons.h"
 #include "formats/PngImage.h"
 #include "support/PngBuilder.h"
@@ -11,28 +12,6 @@
 namespace {
 
 using namespace gs::testing;
-
-// A program as large as the biggest icon libraries: `groups` icons of four
-// images each, 16 × 16 at 4 bits, 32 × 32 at 8, 48 × 48 at 32 and a 256 × 256
-// PNG, every image its own resource (about 13 KiB a group).
-Bytes LargeProgram(int groups) {
-  gs::testing::ResourceType icons{gs::kResourceTypeIcon, {}}, directory{gs::kResourceTypeGroupIcon, {}};
-  std::uint16_t id = 1;
-  for (int g = 0; g < groups; ++g) {
-    auto colour = [g](int x, int y) { return static_cast<std::uint32_t>(x * 7 + y * 13 + g); };
-    const Bytes images[] = {ImageBytes({.width = 16, .height = 16, .bitCount = 4, .pixel = [](int x, int) { return x % 16u; }}),
-                            ImageBytes({.bitCount = 8, .pixel = colour}),
-                            ImageBytes({.width = 48, .height = 48, .bitCount = 32, .pixel = colour}),
-                            SolidRgbaPng(256, 256, {static_cast<std::uint8_t>(g), 2, 3, 255})};
-    std::vector<gs::GroupIconDirEntry> entries;
-    for (const Bytes& image : images) {
-      entries.push_back(EntryFor(image, id));
-      icons.resources.push_back({Id(id++), image});
-    }
-    directory.resources.push_back({Id(static_cast<std::uint16_t>(g + 1)), GroupData(entries)});
-  }
-  return BuildPe({.types = {icons, directory}}).file;
-}
 
 // Every icon of the file, rebuilt as .ico files in memory: what the extractor's
 // grid and the list command start from.

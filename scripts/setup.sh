@@ -11,9 +11,11 @@ GS_PACKAGES=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libspng-dev
+  libspng-dev libxcursor-dev
   fonts-dejavu-core
   libgdk-pixbuf2.0-bin
+  # the packaging tests: validators, man, dpkg-shlibdeps, gio and the file types it knows
+  desktop-file-utils appstream man-db groff-base dpkg-dev libglib2.0-bin shared-mime-info
 )
 
 gs_missing_packages() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "acquire/IconSource.h"
 
 namespace gs::cli {
 
@@ -25,6 +26,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int RunInfo(const InfoCommand& command, std::ostream& out, std::ostream& err);
 int RunConvert(const ConvertCommand& command, std::ostream& out, std::ostream& err);
 int RunAni(const AniCommand& command, std::ostream& out, std::ostream& err);
+int RunList(const ListCommand& command, std::ostream& out, std::ostream& err);
+int RunExtract(const ExtractCommand& command, std::ostream& out, std::ostream& err);
+
+// The icons of a program, library or icon file for list and extract, numbered
+// as the editor's extractor numbers them. A file without a readable icon
+// directory fails with a whole message naming it; each damaged icon left out
+// is one line on `err`.
+Outcome<IconSource> ReadListedIcons(const std::string& path, std::ostream& err);
+
+int RunAcquire(const AcquireCommand& command, std::ostream& out, std::ostream& err);
+
+// Writes `image` to the command's output as convert does; a cursor takes
+// --hotspot, else `inputHotspot`. Returns the exit status.
+int WriteConverted(const ConvertCommand& command, const Surface& image, Point inputHotspot, std::ostream& err);
+
+int RunXCursor(const XCursorCommand& command, std::ostream& out, std::ostream& err);
+int RunTheme(const ThemeCommand& command, std::ostream& out, std::ostream& err);
 
 // "glyphsmith-cli: <text>" on a line of its own.
 void Complain(std::ostream& err, const std::string& text);

@@ -5,13 +5,7 @@
 
 namespace gs::cli {
 
-int RunConvert(const ConvertCommand& o, std::ostream& out, std::ostream& err) {
-  auto read = ReadIconFile(o.input, o.transparent);
-  if (!read) {
-    Complain(err, FileMessage(o.input, read.Reason()));
-    return kExitFailed;
-  }
-  const Surface& image = read->image;
+int WriteConverted(const ConvertCommand& o, const Surface& image, Point inputHotspot, std::ostream& err) {
   Outcome<void> written;
   switch (o.kind) {
     case OutputKind::Icon: {
@@ -20,9 +14,7 @@ int RunConvert(const ConvertCommand& o, std::ostream& out, std::ostream& err) {
       break;
     }
     case OutputKind::Cursor: {
-      // Converting a cursor keeps its hotspot unless told otherwise.
-      const Point hotspot = o.hotspot.value_or(read->isCursor ? read->hotspot : Point{0, 0});
-      auto cursor = WriteCursorFile(o.output, image, o.transparent, o.depth, o.mode, hotspot);
+      auto cursor = WriteCursorFile(o.output, image, o.transparent, o.depth, o.mode, o.hotspot.value_or(inputHotspot));
       if (!cursor) written = Outcome<void>::Failure(cursor.Reason());
       break;
     }
@@ -34,6 +26,16 @@ int RunConvert(const ConvertCommand& o, std::ostream& out, std::ostream& err) {
     return kExitFailed;
   }
   return kExitOk;
+}
+
+int RunConvert(const ConvertCommand& o, std::ostream&, std::ostream& err) {
+  auto read = ReadIconFile(o.input, o.transparent);
+  if (!read) {
+    Complain(err, FileMessage(o.input, read.Reason()));
+    return kExitFailed;
+  }
+  // Converting a cursor keeps its hotspot unless told otherwise.
+  return WriteConverted(o, read->image, read->isCursor ? read->hotspot : Point{0, 0}, err);
 }
 
 }  // namespace gs::cli

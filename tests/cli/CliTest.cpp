@@ -6,38 +6,23 @@
 #include <sstream>
 
 #include "CliCommands.h"
+#include "CliFixture.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
+#include "support/AniFileBuilder.h"
 #include "support/IconFileBuilder.h"
+#include "support/PngBuilder.h"
 #include "support/TempFolder.h"
+#include "xcursor/XCursorFile.h"
+
+#include <X11/Xcursor/Xcursor.h>
 
 namespace gs {
 namespace {
 
 using namespace testing;
-using Args = std::vector<std::string>;
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-class CliTest : public TempFolder {
- protected:
-  // Runs the real binary in the test folder, stdout and stderr captured apart.
-  // `before` runs in the same shell first (a ulimit); a hang ends after a minute.
-  CliResult Cli(const Args& args, const std::string& before = "true", const std::string& stdoutTo = ".stdout") const {
-    std::string command = "cd '" + dir_.string() + "' && " + before + " && exec timeout 60 '" GLYPHSMITH_CLI "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    const int status = std::system((command + " >" + stdoutTo + " 2>.stderr").c_str());
-    CliResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(".stdout"), Text(".stderr")};
-    std::filesystem::remove(Path(".stdout"));
-    std::filesystem::remove(Path(".stderr"));
-    return r;
-  }
-};
 
 // Transparent grey at the left, one pure blue pixel (or the colour given), shades elsewhere.
 Surface Picture(Colour blue = Rgb(0, 0, 255)) {
@@ -57,6 +42,16 @@ const std::string kSmallAddressSpace = "ulimit -v 400000";
 // The most a frame file may hold.
 constexpr std::size_t kMaxBigFrame = 1 << 20;
 
+// Picture() as an RGBA PNG, its transparent grey fully transparent.
+Bytes PngOf(const Surface& s) {
+  PngLayout png{.width = 32, .height = 32};
+  for (Colour c : s.Pixels()) {
+    const int rgba[] = {RedOf(c), GreenOf(c), BlueOf(c), c == 0xE0E0E0 ? 0 : 255};
+    png.pixels.insert(png.pixels.end(), std::begin(rgba), std::end(rgba));
+  }
+  return EncodePng(png);
+}
+
 Bytes Icon(int depth, const Surface& s = Picture()) { return EncodeIconFile(s, 0xE0E0E0, depth).bytes; }
 Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard) {
   return EncodeCursorFile(Picture(), 0xE0E0E0, depth, mode, hotspot).bytes;
@@ -65,7 +60,12 @@ Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard)
 TEST_F(CliTest, HelpDocumentsTheCommandsAndExitCodes) {
   const auto r = Cli({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text : {"convert INPUT OUTPUT", "Exit status"}) EXPECT_NE(r.out.find(text), std::string::npos) << text;
+  for (const char* text : {"convert INPUT OUTPUT", "Exit status", "xcursor INPUT OUTPUT [--sizes LIST]",
+                           "theme DIR --name NAME ROLE=FILE... [--sizes LIST]",
+                           "        arrow         left_ptr, default, arrow, top_left_arrow, left_arrow\n",
+                           "        resize-ns     sb_v_double_arrow, ns-resize, row-resize, size_ver,\n"
+                           "                      v_double_arrow, n-resize, s-resize, top_side, bottom_side\n"})
+    EXPECT_NE(r.out.find(text), std::string::npos) << text;
 }
 
 TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
@@ -81,14 +81,20 @@ TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
             "a.cur: cursor, 1 image\n"
             "  entry width height colours  hot-x  hot-y    bytes   offset image\n"
             "*     1    32     32       0      9     17      304       22     1\n");
+  Put("picture.ico", PngOf(Picture()));
+  EXPECT_EQ(Cli({"info", "picture.ico"}).out, "picture.ico: PNG picture, 32 × 32, 32 bits per pixel\n");
 }
 
 // Convert writes exactly what the editor's writers write for the opened image; so does ani.
 TEST_F(CliTest, WritesWhatTheEditorWrites) {
   Put("in.ico", Icon(24));
   Put("in.cur", Cursor(24, {12, 20}));
+  Put("favicon.ico", IconFile({{.raw = PngOf(Picture())}}));  // as image libraries write favicons
+  Put("picture.ico", PngOf(Picture()));                       // a PNG picture under an icon's name
   const std::pair<Args, Bytes> cases[] = {
       {{"convert", "in.ico", "out.ico"}, Icon(4)},
+      {{"convert", "favicon.ico", "out.ico"}, Icon(4)},
+      {{"convert", "picture.ico", "out.ico"}, Icon(4)},
       {{"convert", "in.ico", "out.ico", "--transparent", "0000FF"}, Icon(4, Picture(0xE0E0E0))},  // the blue pixel too
       {{"convert", "in.ico", "out.cur", "--depth", "24", "--hotspot", "31,2"}, Cursor(24, {31, 2})},
       {{"convert", "in.ico", "out.cur", "--adaptive"}, Cursor(8, {0, 0}, PaletteMode::Adaptive)},
@@ -155,7 +161,7 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
       {{"ani", "new.ani", "--interval", "10", "in.cur", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
       {{"ani", "new.ani", "--interval", "10", "in.cur", "cut.cur"}, 1, "cut.cur: the pixel data of entry 1 is cut short"},
       {{"ani", "new.ani", "--interval", "10", "depth5.cur"}, 1, "depth5.cur: entry 1 has an unsupported bit depth of 5"},
-      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1 is a PNG image, which cannot be decoded here"},
+      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1: the PNG image cannot be decoded: invalid chunk checksum"},
       {{"ani", "new.ani", "--interval", "10", "wide.cur"}, 1, "wide.cur: entry 1 has an unusable size of 2147483647 × 32"},
       {{"ani", "new.ani", "--interval", "10", "in.cur", "big.cur"}, 1, "big.cur: the file is larger than 1 MiB"},
       {{"ani", "no/such.ani", "--interval", "10", "in.ico"}, 1, "no/such.ani: No such file or directory"},
@@ -183,6 +189,107 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   EXPECT_EQ(Get("in.cur"), Cursor(4, {1, 1}));
   EXPECT_EQ(Names(), (Args{"big.cur", "cut.cur", "depth5.cur", "empty.ico", "folder.ico", "in.cur", "in.ico", "old.ani",
                            "old.ico", "pipe.ico", "png.cur", "text.cur", "wide.cur"}));
+}
+
+// An animated cursor: its header, rates and sequence, and each frame as the editor would open it. A frame
+// that does not open is listed with its reason, and the command fails naming it.
+TEST_F(CliTest, InfoListsAnAnimatedCursorsHeaderStepsAndFrames) {
+  const Bytes small = IconFile({{.width = 16, .height = 16, .bitCount = 4}});
+  Put("written.ani", EncodeAnimatedCursor(std::vector{Cursor(1, {9, 17}), small}, 100).Value());
+  Put("steps.ani", Riff({Chunk("seq ", U32s({1, 0, 1})), Anih(2, 3, 6, 3), Chunk("rate", U32s({6, 10, 3})),
+                         Fram({Cursor(4, {1, 2}), Bytes{'h', 'i'}})}));
+  Put("bad.ani", Riff({Anih(2, 2, 6), Fram({small})}));
+  auto r = Cli({"info", "written.ani"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "written.ani: animated cursor, 2 frames, 2 steps\n"
+            "  anih: size 36, frames 2, steps 2, width 0, height 0, bits 0, planes 0, rate 6 (100 ms), flags 0x1 (icon)\n"
+            "  rate: none, every step shows for the header's rate\n"
+            "  seq: none, the frames play in stored order\n"
+            "  frame    bytes kind   images hot-x hot-y image\n"
+            "*     1      326 cursor      1     9    17 entry 1, 32 × 32, 1 bits\n"
+            "      2      318 icon        1     -     - entry 1, 16 × 16, 4 bits, converted\n");
+  r = Cli({"info", "steps.ani"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "steps.ani: animated cursor, 2 frames, 3 steps\n"
+            "  anih: size 36, frames 2, steps 3, width 0, height 0, bits 0, planes 0, rate 6 (100 ms), flags 0x3 (icon, sequence)\n"
+            "  rate: 6 10 3 (1/60 s a step)\n"
+            "  seq: 2 1 2 (the frame of each step, numbered as below)\n"
+            "  frame    bytes kind   images hot-x hot-y image\n"
+            "*     1      766 cursor      1     1     2 entry 1, 32 × 32, 4 bits\n"
+            "      2        2 -           -     -     - cannot be opened: the file is too short to be an icon or cursor\n");
+  EXPECT_EQ(r.err, "glyphsmith-cli: steps.ani: frame 2: the file is too short to be an icon or cursor\n");
+  r = Cli({"info", "bad.ani"});
+  EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+            std::tuple(1, std::string(), std::string("glyphsmith-cli: bad.ani: the header counts 2 frames but the file holds 1\n")));
+}
+
+// Size, hotspot and delay of each image of an X cursor file as the desktop loads it at `size`.
+std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> XCursorImages(const std::string& path, int size) {
+  std::unique_ptr<XcursorImages, decltype(&XcursorImagesDestroy)> images(XcursorFilenameLoadImages(path.c_str(), size),
+                                                                         &XcursorImagesDestroy);
+  std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> out;
+  for (int k = 0; images && k < images->nimage; ++k)
+    out.emplace_back(images->images[k]->width, images->images[k]->xhot, images->images[k]->yhot, images->images[k]->delay);
+  return out;
+}
+
+// The X cursor commands: a cursor's frames at each size, and a theme of them; an X cursor may be replaced.
+TEST_F(CliTest, XCursorAndThemeWriteWhatTheDesktopLoads) {
+  Put("in.cur", Cursor(4, {12, 20}));
+  Put("in.ico", Icon(4));
+  Put("spin.ani", EncodeAnimatedCursor(std::vector{Cursor(4, {12, 20}), Cursor(1, {2, 4})}, 250).Value());
+  auto r = Cli({"xcursor", "in.cur", "out"});
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("out"), 32), (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{32, 12, 20, 0}}));
+  r = Cli({"xcursor", "--sizes", "64,24,32,64", "spin.ani", "out"});  // replaces the X cursor written before
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("out"), 64),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{64, 24, 40, 250}, {64, 4, 8, 250}}));
+  EXPECT_EQ(XCursorImages(Path("out"), 24),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{24, 9, 15, 250}, {24, 1, 3, 250}}));
+  r = Cli({"theme", ".", "arrow=in.ico", "--name", "Mine", "busy=spin.ani", "--sizes", "48"});
+  EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
+  EXPECT_EQ(XCursorImages(Path("Mine/cursors/top_left_arrow"), 32),
+            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{48, 0, 0, 0}}));
+  EXPECT_EQ(XCursorImages(Path("Mine/cursors/wait"), 48).size(), 2u);
+  EXPECT_EQ(Text("Mine/index.theme").substr(0, 23), "[Icon Theme]\nName=Mine\n");
+}
+
+TEST_F(CliTest, XCursorAndThemeFailuresSayWhyAndWriteNothing) {
+  Put("in.cur", Cursor(4, {1, 1}));
+  Put("old.ico", "old");
+  Put("bad.ani", Riff({Anih(1, 1, 6), Fram({Bytes{'h', 'i'}})}));
+  const std::tuple<Args, int, std::string> cases[] = {
+      {{"xcursor", "missing.cur", "out"}, 1, "missing.cur: No such file or directory"},
+      {{"xcursor", "bad.ani", "out"}, 1, "bad.ani: frame 1: the file is too short to be an icon or cursor"},
+      {{"xcursor", "in.cur", "old.ico"}, 1, "old.ico: the file exists and is not an X cursor"},
+      {{"xcursor", "in.cur", "no/such/out"}, 1, "no/such/out: No such file or directory"},
+      {{"theme", "no/such", "--name", "Mine", "arrow=in.cur"}, 1, "no/such: No such file or directory"},
+      {{"theme", ".", "--name", "Mine", "arrow=in.cur", "busy=bad.ani"}, 1,
+       "bad.ani: frame 1: the file is too short to be an icon or cursor"},
+      {{"theme", ".", "--name", "old.ico", "arrow=in.cur"}, 1, "./old.ico: it exists and is not a cursor theme"},
+      {{"xcursor", "in.cur"}, 2, "xcursor takes INPUT and OUTPUT"},
+      {{"xcursor", "in.cur", "out", "--size", "32"}, 2, "unknown option '--size'"},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,7"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,,32"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"xcursor", "in.cur", "out", "--sizes"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
+      {{"theme", ".", "arrow=in.cur"}, 2, "theme needs --name NAME"},
+      {{"theme", ".", "--name", "Mine"}, 2, "theme needs at least one ROLE=FILE"},
+      {{"theme", "--name", "Mine", "arrow=in.cur"}, 2, "theme takes one DIR"},
+      {{"theme", ".", "--name", "a/b", "arrow=in.cur"}, 2, "--name takes the theme's name: one folder name, not starting with '.'"},
+      {{"theme", ".", "--name", "Mine", "pointer=in.cur"}, 2, "unknown role 'pointer' (--help lists the roles)"},
+      {{"theme", ".", "--name", "Mine", "arrow="}, 2, "arrow= needs a FILE"},
+      {{"theme", ".", "--name", "Mine", "text=in.cur", "text=in.cur"}, 2, "the role text is given twice"},
+  };
+  for (const auto& [args, status, message] : cases) {
+    const auto r = Cli(args);
+    EXPECT_EQ(r.status, status) << message;
+    EXPECT_EQ(r.err, "glyphsmith-cli: " + message + "\n" + (status == 2 ? "Try 'glyphsmith-cli --help'.\n" : ""));
+  }
+  EXPECT_EQ(Text("old.ico"), "old");
+  EXPECT_EQ(Names(), (Args{"bad.ani", "in.cur", "old.ico"}));
 }
 
 // An existing animated cursor may be replaced, whatever the case of its name's .ani.

@@ -4,12 +4,12 @@
 
 namespace gs {
 
-Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng) {
+Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path) {
   using Result = Outcome<OpenedIcon>;
   // Read once: the image and the description of the whole file come from the same bytes.
   const auto bytes = ReadWholeFile(path);
   if (!bytes) return Result::Failure(bytes.Reason());
-  auto read = ReadIconImage(*bytes, doc.TransparentColor, decodePng);
+  auto read = ReadIconImage(*bytes, doc.TransparentColor);
   if (!read) return Result::Failure(read.Reason());
   const auto dir = ReadIconDirectory(*bytes);
   if (!dir) return Result::Failure(dir.Reason());

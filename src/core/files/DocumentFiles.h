@@ -20,7 +20,7 @@ struct OpenedIcon {
 // On success: WorkingImage and IconMask from the file (masked pixels in the
 // document's TransparentColor), CurrentFile = path, Modified = false, and a new
 // picture's start: no undo snapshot, no selection.
-Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path, const PngDecoder& decodePng = {});
+Outcome<OpenedIcon> OpenIconIntoDocument(Document& doc, const std::string& path);
 
 // New: a blank picture of the transparent colour with no file, no undo
 // snapshot and no selection. Modified and IconMask stay as they were.

@@ -42,7 +42,9 @@ std::span<const std::uint8_t> AsBytes(std::string_view text) {
 }  // namespace
 
 std::uint32_t DisplayRateForInterval(int intervalMs) {
-  const int rate = intervalMs / 10;
+  if (intervalMs <= 0) return 1;
+  // Halves round up: 25 ms is 1.5 jiffies and gives 2.
+  const std::uint64_t rate = (static_cast<std::uint64_t>(intervalMs) * 60 + 500) / 1000;
   return rate > 0 ? static_cast<std::uint32_t>(rate) : 1;
 }
 

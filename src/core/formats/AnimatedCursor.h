@@ -32,8 +32,9 @@ struct [[gnu::packed]] AniHeader {
 };
 static_assert(sizeof(AniHeader) == 36);
 
-// The display rate stored for a frame interval: the milliseconds divided by 10,
-// fraction dropped, and at least 1 (so 15 ms gives 1 and 250 ms gives 25).
+// The display rate stored for a frame interval, in jiffies of 1/60 s: the
+// nearest whole number of them, and at least 1 (250 ms gives 15, 100 ms gives
+// 6, 15 ms gives 1). Every reader shows a frame for rate × 1000 / 60 ms.
 std::uint32_t DisplayRateForInterval(int intervalMs);
 
 // The frames are given as views of their bytes: a file used for several frames

@@ -8,6 +8,7 @@
 #include "formats/BitmapWriter.h"
 #include "formats/FileIo.h"
 #include "formats/PcxWriter.h"
+#include "formats/PngImage.h"
 
 namespace gs {
 namespace {
@@ -28,10 +29,10 @@ Outcome<void> WriteBytes(const std::string& path, const std::vector<std::uint8_t
 
 }  // namespace
 
-Outcome<IconImage> ReadIconFile(const std::string& path, Colour transparent, const PngDecoder& decodePng) {
+Outcome<IconImage> ReadIconFile(const std::string& path, Colour transparent) {
   auto bytes = ReadWholeFile(path);
   if (!bytes) return Outcome<IconImage>::Failure(bytes.Reason());
-  return ReadIconImage(*bytes, transparent, decodePng);
+  return ReadIconImage(*bytes, transparent);
 }
 
 Outcome<IconMaskBits> WriteIconFile(const std::string& path, const Surface& image, Colour transparent, int depth,
@@ -52,13 +53,14 @@ Outcome<void> WritePCXFile(const std::string& path, const Surface& image, int de
   return WriteBytes(path, EncodePCXFile(image, depth), depth);
 }
 
-Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes, const PngDecoder& decodePng) {
+Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes) {
+  if (HasPngSignature(bytes)) return Outcome<void>::Failure("it is a PNG picture, not an icon or cursor file");
   // The transparent colour plays no part in whether an image decodes.
-  if (auto image = ReadIconImage(bytes, 0, decodePng); !image) return Outcome<void>::Failure(image.Reason());
+  if (auto image = ReadIconImage(bytes, 0); !image) return Outcome<void>::Failure(image.Reason());
   return {};
 }
 
-Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths, const PngDecoder& decodePng) {
+Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths) {
   using Result = Outcome<AnimationFrames>;
   // Sizes first, so that neither one huge frame nor a great many repeated ones
   // make us read what could never be written.
@@ -87,7 +89,7 @@ Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> frameP
   for (const std::string& framePath : files) {
     auto bytes = ReadWholeFile(framePath, kMaxFrameFileSize);
     if (!bytes) return Result::Failure(FileMessage(framePath, bytes.Reason()));
-    if (auto checked = CheckAnimationFrame(*bytes, decodePng); !checked)
+    if (auto checked = CheckAnimationFrame(*bytes); !checked)
       return Result::Failure(FileMessage(framePath, checked.Reason()));
     out.files.push_back(std::move(bytes).Value());
   }

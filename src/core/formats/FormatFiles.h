@@ -12,7 +12,7 @@
 
 namespace gs {
 
-Outcome<IconImage> ReadIconFile(const std::string& path, Colour transparent, const PngDecoder& decodePng = {});
+Outcome<IconImage> ReadIconFile(const std::string& path, Colour transparent);
 
 // Both give the AND mask they wrote (the document's new IconMask).
 Outcome<IconMaskBits> WriteIconFile(const std::string& path, const Surface& image, Colour transparent, int depth,
@@ -35,17 +35,16 @@ struct AnimationFrames {
 };
 
 // Whether a frame file's bytes open as the editor opens an icon or cursor:
-// the directory reads and an image decodes. The reason is a bare sentence.
-Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes, const PngDecoder& decodePng = {});
+// the directory reads and an image decodes. A PNG picture is not one: an
+// animated cursor's frames are icon or cursor files. The reason is a bare sentence.
+Outcome<void> CheckAnimationFrame(std::span<const std::uint8_t> bytes);
 
 // Reads the frames of an animated cursor, each an icon or cursor file of at
-// most kMaxFrameFileSize bytes that opens as the editor opens it (`decodePng`
-// as for ReadIconFile). Every size is checked before anything is read: frames
+// most kMaxFrameFileSize bytes that opens as the editor opens it. Every size is checked before anything is read: frames
 // the RIFF sizes cannot hold together give kFramesTooLarge as it stands.
 // Otherwise the reason is a whole message naming the frame file that failed:
 // "<frame>: <reason>". A file named several times is read once.
-Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths,
-                                             const PngDecoder& decodePng = {});
+Outcome<AnimationFrames> ReadAnimationFrames(std::span<const std::string> framePaths);
 Outcome<void> WriteAnimatedCursorFile(const std::string& path, const AnimationFrames& frames, int intervalMs);
 
 // Whether `path` may take an animated cursor: true when no file of that name

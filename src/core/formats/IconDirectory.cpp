@@ -1,42 +1,23 @@
 #include "formats/IconDirectory.h"
 
-#include <algorithm>
-#include <array>
+#include "formats/PngImage.h"
 
 namespace gs {
 namespace {
 
-constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-
-std::uint32_t BigEndian32(std::span<const std::uint8_t> d, std::size_t at) {
-  return (static_cast<std::uint32_t>(d[at]) << 24) | (static_cast<std::uint32_t>(d[at + 1]) << 16) |
-         (static_cast<std::uint32_t>(d[at + 2]) << 8) | d[at + 3];
-}
-
-// Bits per pixel of a PNG from its bit depth and colour type; 0 for nonsense.
-int PngBitsPerPixel(int bitDepth, int colourType) {
-  switch (colourType) {
-    case 0: return bitDepth;      // grey
-    case 2: return 3 * bitDepth;  // RGB
-    case 3: return bitDepth;      // palette
-    case 4: return 2 * bitDepth;  // grey and alpha
-    case 6: return 4 * bitDepth;  // RGBA
-    default: return 0;
-  }
-}
-
-void DescribePng(std::span<const std::uint8_t> data, IconEntryInfo& e) {
+// `alone`: the PNG is the whole file, so there is no entry to name.
+void DescribePng(std::span<const std::uint8_t> data, IconEntryInfo& e, bool alone = false) {
   e.kind = IconEntryKind::Png;
-  // Signature, then the IHDR chunk: length 13, "IHDR", width, height, depth, colour type.
-  constexpr std::size_t kIhdrEnd = 8 + 8 + 13;
-  if (data.size() < kIhdrEnd || data[12] != 'I' || data[13] != 'H' || data[14] != 'D' || data[15] != 'R') {
-    e.problem = "the PNG image of " + e.Label() + " has no header";
+  const auto header = ReadPngHeader(data);
+  if (!header) {
+    e.problem = alone ? "the PNG picture has no header" : "the PNG image of " + e.Label() + " has no header";
     return;
   }
-  const std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
-  e.bitCount = PngBitsPerPixel(data[24], data[25]);
+  const std::uint32_t w = header->width, h = header->height;
+  e.bitCount = header->BitsPerPixel();
   if (w == 0 || h == 0 || w > kMaxIconSide || h > kMaxIconSide) {
-    e.problem = e.Label() + " has an unusable size of " + std::to_string(w) + " × " + std::to_string(h);
+    e.problem = (alone ? "the PNG picture" : e.Label()) + " has an unusable size of " + std::to_string(w) + " × " +
+                std::to_string(h);
     return;
   }
   e.width = static_cast<int>(w);
@@ -60,10 +41,6 @@ void DescribeBitmap(std::span<const std::uint8_t> data, IconEntryInfo& e) {
 
 }  // namespace
 
-bool IsPngData(std::span<const std::uint8_t> data) {
-  return data.size() >= kPngSignature.size() && std::equal(kPngSignature.begin(), kPngSignature.end(), data.begin());
-}
-
 std::string BitmapHeaderProblem(const BitmapInfoHeader& h, const std::string& label) {
   if (h.biSize != 40)
     return label + " has an image header of " + std::to_string(h.biSize) + " bytes, not 40";
@@ -81,8 +58,16 @@ std::string BitmapHeaderProblem(const BitmapInfoHeader& h, const std::string& la
 Outcome<IconDirectory> ReadIconDirectory(std::span<const std::uint8_t> file) {
   using Result = Outcome<IconDirectory>;
   if (file.empty()) return Result::Failure("the file is empty");
-  ByteReader r(file);
   IconDirectory dir;
+  if (HasPngSignature(file)) {
+    dir.pngPicture = true;
+    dir.header.idCount = 1;
+    IconEntryInfo& e = dir.entries.emplace_back();
+    e.size = file.size();
+    DescribePng(file, e, true);
+    return dir;
+  }
+  ByteReader r(file);
   dir.header = ReadIconDir(r);
   if (!r.Ok()) return Result::Failure("the file is too short to be an icon or cursor");
   if (dir.header.idReserved != 0 || (dir.header.idType != kIconType && dir.header.idType != kCursorType))
@@ -101,7 +86,7 @@ Outcome<IconDirectory> ReadIconDirectory(std::span<const std::uint8_t> file) {
     e.offset = e.dir.dwImageOffset;
     e.size = e.dir.dwBytesInRes;
     const auto data = e.Bytes(file);
-    if (IsPngData(data))
+    if (HasPngSignature(data))
       DescribePng(data, e);
     else
       DescribeBitmap(data, e);

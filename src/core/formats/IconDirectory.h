@@ -45,6 +45,9 @@ struct IconEntryInfo {
 struct IconDirectory {
   IconDir header;
   std::vector<IconEntryInfo> entries;
+  // The file is a PNG picture standing alone (many favicons named .ico are):
+  // it is read as an icon of that one image.
+  bool pngPicture = false;
 
   bool IsCursor() const { return header.idType == kCursorType; }
 };
@@ -53,14 +56,11 @@ struct IconDirectory {
 // not an icon or cursor, a count of 0, a directory cut short, and an entry whose
 // bytes run past the end of the file. Each entry is then described from its own
 // header; an entry that cannot be decoded carries its problem but does not make
-// the directory fail.
+// the directory fail. A PNG picture gives a directory of its one image.
 Outcome<IconDirectory> ReadIconDirectory(std::span<const std::uint8_t> file);
 
 // Why a bitmap header cannot be decoded, or empty when it can. `label` names
 // the entry in the sentence ("entry 2").
 std::string BitmapHeaderProblem(const BitmapInfoHeader& h, const std::string& label);
-
-// True when the bytes start with the PNG signature.
-bool IsPngData(std::span<const std::uint8_t> data);
 
 }  // namespace gs

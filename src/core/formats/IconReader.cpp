@@ -4,24 +4,22 @@
 
 #include "formats/BitmapEntryDecoder.h"
 #include "formats/IconChooser.h"
+#include "formats/PngImage.h"
 
 namespace gs {
 namespace {
 
-Outcome<RgbaImage> DecodePngEntry(std::span<const std::uint8_t> file, const IconEntryInfo& e,
-                                  const PngDecoder& decodePng) {
-  if (!decodePng) return Outcome<RgbaImage>::Failure(e.Label() + " is a PNG image, which cannot be decoded here");
-  std::optional<RgbaImage> img = decodePng(e.Bytes(file));
-  const bool sane = img && img->width > 0 && img->height > 0 && img->width <= kMaxIconSide &&
-                    img->height <= kMaxIconSide &&
-                    img->pixels.size() == static_cast<std::size_t>(img->width) * img->height;
-  if (!sane) return Outcome<RgbaImage>::Failure("the PNG image of " + e.Label() + " cannot be decoded");
-  return std::move(*img);
+// A PNG picture on its own is the whole file, so its reason needs no entry's name.
+Outcome<RgbaImage> DecodePngEntry(std::span<const std::uint8_t> file, const IconDirectory& dir,
+                                  const IconEntryInfo& e) {
+  auto image = DecodePng(e.Bytes(file));
+  if (!image && !dir.pngPicture) return Outcome<RgbaImage>::Failure(e.Label() + ": " + image.Reason());
+  return image;
 }
 
-Outcome<RgbaImage> DecodeAnyEntry(std::span<const std::uint8_t> file, const IconEntryInfo& e,
-                                  const PngDecoder& decodePng) {
-  if (e.kind == IconEntryKind::Png) return DecodePngEntry(file, e, decodePng);
+Outcome<RgbaImage> DecodeAnyEntry(std::span<const std::uint8_t> file, const IconDirectory& dir,
+                                  const IconEntryInfo& e) {
+  if (e.kind == IconEntryKind::Png) return DecodePngEntry(file, dir, e);
   auto decoded = DecodeBitmapEntry(file, e);
   if (!decoded) return Outcome<RgbaImage>::Failure(decoded.Reason());
   return std::move(decoded.Value().image);
@@ -36,8 +34,7 @@ void SetHotspot(IconImage& out, const IconDirectory& dir, const IconEntryInfo& e
 
 }  // namespace
 
-Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
-                                 const PngDecoder& decodePng) {
+Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent) {
   using Result = Outcome<IconImage>;
   auto dir = ReadIconDirectory(file);
   if (!dir) return Result::Failure(dir.Reason());
@@ -80,7 +77,7 @@ Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour tran
     if (attempts >= kMaxAttempts) break;
     if (std::find(preferred.begin(), preferred.end(), index) != preferred.end()) continue;  // failed above
     const IconEntryInfo& e = entries[index];
-    auto picture = DecodeAnyEntry(file, e, decodePng);
+    auto picture = DecodeAnyEntry(file, *dir, e);
     if (!picture) {
       failed(picture.Reason());
       continue;

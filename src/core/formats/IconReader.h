@@ -4,14 +4,10 @@
 // Everything is checked before anything is returned, and nothing is read past
 // the end of the data: a damaged file yields a reason, never a half-read image.
 //
-// PNG-compressed entries: the core has no PNG decoder. A caller that has one
-// (the editor: QImage) passes it as `decodePng`; it receives the entry's bytes
-// (a whole PNG file) and returns the picture, or nothing when it cannot decode
-// them. Without a decoder PNG entries are simply not candidates, so a file
-// made only of PNG images is refused with a reason that says so.
+// PNG-compressed entries, and PNG pictures saved under an icon's name, are
+// decoded here too (DecodePng), so every program reads the same pixels from
+// the same bytes.
 
-#include <functional>
-#include <optional>
 #include <span>
 
 #include "formats/IconDirectory.h"
@@ -20,8 +16,6 @@
 #include "raster/Geometry.h"
 
 namespace gs {
-
-using PngDecoder = std::function<std::optional<RgbaImage>(std::span<const std::uint8_t> png)>;
 
 struct IconImage {
   Surface image;          // 32 × 32, top row first; transparent pixels are the transparent colour
@@ -39,7 +33,6 @@ struct IconImage {
 // turn and fits the first that decodes to 32 × 32 with FitImageToIcon. At most
 // 16 images are tried in all. Fails when the directory is damaged or when no
 // image can be decoded, with the reason of the first image that failed.
-Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent,
-                                 const PngDecoder& decodePng = {});
+Outcome<IconImage> ReadIconImage(std::span<const std::uint8_t> file, Colour transparent);
 
 }  // namespace gs

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "formats/IconDirectory.h"
 
 namespace gs {
 namespace {
@@ -68,20 +67,20 @@ Outcome<PngHeader> ReadPngHeader(std::span<const std::uint8_t> png) {
   return h;
 }
 
-Outcome<RgbaImage> DecodePng(std::span<const std::uint8_t> png) {
+Outcome<RgbaImage> DecodePng(std::span<const std::uint8_t> png, const ImageLimits& limits) {
   using Result = Outcome<RgbaImage>;
   // Our own reading of the header first, so that an oversized picture is named
   // by its size rather than by a library error code.
   auto header = ReadPngHeader(png);
   if (!header) return Result::Failure(header.Reason());
-  if (header->width > kMaxIconSide || header->height > kMaxIconSide)
+  if (header->width > limits.maxSide || header->height > limits.maxSide)
     return Result::Failure("the PNG image is " + SizeText(header->width, header->height) + " pixels, larger than " +
-                           SizeText(kMaxIconSide, kMaxIconSide));
+                           SizeText(limits.maxSide, limits.maxSide));
 
   std::unique_ptr<spng_ctx, ContextDeleter> ctx(spng_ctx_new(0));
   if (!ctx) return Result::Failure("there is not enough memory to decode the PNG image");
   // libspng enforces the same limits again while it reads.
-  if (int e = spng_set_image_limits(ctx.get(), kMaxIconSide, kMaxIconSide)) return Result::Failure(SpngReason(e));
+  if (int e = spng_set_image_limits(ctx.get(), limits.maxSide, limits.maxSide)) return Result::Failure(SpngReason(e));
   if (int e = spng_set_chunk_limits(ctx.get(), kMaxChunkBytes, kMaxChunkCacheBytes)) return Result::Failure(SpngReason(e));
   if (int e = spng_set_png_buffer(ctx.get(), png.data(), png.size())) return Result::Failure(SpngReason(e));
 
@@ -91,25 +90,29 @@ Outcome<RgbaImage> DecodePng(std::span<const std::uint8_t> png) {
     return Result::Failure("the PNG image has an unusable size of " + SizeText(ihdr.width, ihdr.height));
   std::size_t decodedBytes = 0;
   if (int e = spng_decoded_image_size(ctx.get(), SPNG_FMT_RGBA8, &decodedBytes)) return Result::Failure(SpngReason(e));
-  if (decodedBytes > kMaxPngDecodedBytes)
+  if (decodedBytes > limits.maxDecodedBytes || decodedBytes != std::size_t{4} * ihdr.width * ihdr.height)
     return Result::Failure("the PNG image would take " + std::to_string(decodedBytes) + " bytes to decode, more than " +
-                           std::to_string(kMaxPngDecodedBytes));
+                           std::to_string(limits.maxDecodedBytes));
 
-  std::vector<std::uint8_t> rgba(decodedBytes);
-  if (int e = spng_decode_image(ctx.get(), rgba.data(), rgba.size(), SPNG_FMT_RGBA8, SPNG_DECODE_TRNS))
+  RgbaImage out;
+  out.width = static_cast<int>(ihdr.width);
+  out.height = static_cast<int>(ihdr.height);
+  // Decoded straight into the pixels' memory (bytes R, G, B, A per pixel), so a
+  // large picture is never held twice.
+  out.pixels.resize(decodedBytes / 4);
+  auto* bytes = reinterpret_cast<std::uint8_t*>(out.pixels.data());
+  if (int e = spng_decode_image(ctx.get(), bytes, decodedBytes, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS))
     return Result::Failure(SpngReason(e));
   // The image can be complete before the last data chunk's CRC and the end
   // chunk are read: read on, so a damaged or cut-short tail is not taken as good.
   if (int e = spng_decode_chunks(ctx.get())) return Result::Failure(SpngReason(e));
 
-  RgbaImage out;
-  out.width = static_cast<int>(ihdr.width);
-  out.height = static_cast<int>(ihdr.height);
-  out.pixels.resize(rgba.size() / 4);
-  // Bytes R, G, B, A become red in the low byte and alpha in the top one.
-  for (std::size_t i = 0; i < out.pixels.size(); ++i)
-    out.pixels[i] = std::uint32_t{rgba[4 * i]} | std::uint32_t{rgba[4 * i + 1]} << 8 |
-                    std::uint32_t{rgba[4 * i + 2]} << 16 | std::uint32_t{rgba[4 * i + 3]} << 24;
+  // Bytes R, G, B, A become red in the low byte and alpha in the top one,
+  // whatever the host's byte order.
+  for (std::size_t i = 0; i < out.pixels.size(); ++i) {
+    const std::uint8_t* p = bytes + 4 * i;
+    out.pixels[i] = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
+  }
   return out;
 }
 

@@ -21,6 +21,14 @@ struct RgbaImage {
   std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// What a decoder may be asked to produce: a side of at most maxSide pixels and
+// at most maxDecodedBytes of 4-byte pixels, each checked before anything is
+// allocated, so that a small hostile file cannot take the memory.
+struct ImageLimits {
+  std::uint32_t maxSide = 0;
+  std::uint64_t maxDecodedBytes = 0;
+};
+
 constexpr std::uint32_t WithAlpha(Colour c, int alpha) {
   return (c & 0xFFFFFFu) | (static_cast<std::uint32_t>(alpha & 0xFF) << 24);
 }

@@ -17,7 +17,6 @@
 #include "formats/FieldValues.h"
 #include "formats/FormatFiles.h"
 #include "ui/files/NativePath.h"
-#include "ui/files/PngDecoder.h"
 #include "ui/main/Prompter.h"
 #include "ui/main/SurfaceImage.h"
 
@@ -173,7 +172,7 @@ void AniDialog::PreviewFile() {
   const QString path = SelectedFile();
   if (path.isEmpty()) return;
   // A file that cannot be read leaves the preview as it was.
-  const auto icon = ReadIconFile(ToNative(path), transparent_, DecodePngWithQt);
+  const auto icon = ReadIconFile(ToNative(path), transparent_);
   if (icon) preview_->setPixmap(QPixmap::fromImage(IconPicture(*icon)));
 }
 
@@ -216,7 +215,7 @@ void AniDialog::Create() {
   for (const QString& frame : Frames()) paths.push_back(ToNative(frame));
   // Every frame is read before the target is touched, so a frame that has gone
   // leaves any existing file of that name as it was.
-  const auto frames = ReadAnimationFrames(paths, DecodePngWithQt);
+  const auto frames = ReadAnimationFrames(paths);
   if (!frames) {
     prompter_.ShowMessage(this, Prompter::Icon::Critical, FromNative(frames.Reason()));
     return;

@@ -9,7 +9,6 @@
 #include "files/DocumentFiles.h"
 #include "ui/files/AniDialog.h"
 #include "ui/files/NativePath.h"
-#include "ui/files/PngDecoder.h"
 #include "ui/files/RecentFiles.h"
 #include "ui/main/Areas.h"
 #include "ui/main/MainWindow.h"
@@ -110,7 +109,7 @@ bool FileCommands::AskSaveChanges() {
 
 bool FileCommands::OpenIconFile(const QString& path) {
   const QString absolute = Absolute(path);
-  const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute), DecodePngWithQt);
+  const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute));
   if (!opened) {
     ReportFailure(absolute, opened.Reason(), true);
     return false;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -85,7 +86,11 @@ MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* 
   }
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(UntitledCaption());
-  setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith-48.png")));
+  // The icon theme's picture under the desktop entry's name, so that task bars show
+  // what the application menu shows; the built-in pictures when none is installed.
+  QIcon builtInIcon;
+  for (int size : {16, 32, 48, 64, 128, 256}) builtInIcon.addFile(QStringLiteral(":/icons/glyphsmith-%1.png").arg(size));
+  setWindowIcon(QIcon::fromTheme(QGuiApplication::desktopFileName(), builtInIcon));
 
   BuildMenus();
   BuildBody();

@@ -3,6 +3,7 @@
 #include "formats/AnimatedCursor.h"
 #include "formats/FormatFiles.h"
 #include "support/IconFileBuilder.h"
+#include "support/PngBuilder.h"
 #include "support/TempFolder.h"
 
 namespace gs {
@@ -15,21 +16,20 @@ Bytes Cursor(Colour fill) {
   return EncodeCursorFile(Surface(32, 32, fill), 0xE0E0E0, 4, PaletteMode::Standard, {1, 1}).bytes;
 }
 
-// A cursor holding only a PNG image of 32 × 32.
-const Bytes kPngCursor =
-    IconFile({{.raw = Hex("89504E47 0D0A1A0A 0000000D 49484452 00000020 00000020 08060000 00 0BADC0DE")}}, kCursorType);
-
-// Frames are read as Open reads them, with the caller's PNG decoder (the
-// editor's dialog passes its own): a PNG frame that decodes is taken, one that
-// does not is refused naming the frame.
-TEST_F(AnimationFrameFiles, AreDecodedWithTheCallersPngDecoder) {
-  Put("png.cur", kPngCursor);
-  const std::vector<std::string> paths = {Path("png.cur")};
-  const PngDecoder decodes = [](auto) { return std::optional(RgbaImage{32, 32, std::vector<std::uint32_t>(1024)}); };
-  const PngDecoder fails = [](auto) { return std::optional<RgbaImage>{}; };
-  EXPECT_TRUE(ReadAnimationFrames(paths, decodes));
-  EXPECT_EQ(ReadAnimationFrames(paths, fails).Reason(), Path("png.cur") + ": the PNG image of entry 1 cannot be decoded");
-  EXPECT_EQ(ReadAnimationFrames(paths).Reason(), Path("png.cur") + ": entry 1 is a PNG image, which cannot be decoded here");
+// Frames are read as Open reads them: a PNG image that decodes is taken, one
+// that does not is refused naming the frame, and a PNG picture is no cursor.
+TEST_F(AnimationFrameFiles, AreDecodedAsOpenDecodesThem) {
+  const Bytes png = SolidRgbaPng(32, 32, {1, 2, 3, 255});
+  Bytes damaged = png;
+  damaged[damaged.size() - 20] ^= 0xFF;
+  Put("png.cur", IconFile({{.raw = png}}, kCursorType));
+  Put("damaged.cur", IconFile({{.raw = damaged}}, kCursorType));
+  Put("picture.cur", png);
+  EXPECT_TRUE(ReadAnimationFrames(std::vector<std::string>{Path("png.cur")}));
+  EXPECT_EQ(ReadAnimationFrames(std::vector<std::string>{Path("damaged.cur")}).Reason(),
+            Path("damaged.cur") + ": entry 1: the PNG image cannot be decoded: IDAT stream error");
+  EXPECT_EQ(ReadAnimationFrames(std::vector<std::string>{Path("picture.cur")}).Reason(),
+            Path("picture.cur") + ": it is a PNG picture, not an icon or cursor file");
 }
 
 // A file named several times is read once; the frames keep their order.

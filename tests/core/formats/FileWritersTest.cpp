@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <limits>
 
 #include "formats/AdaptivePalette.h"
 #include "formats/AnimatedCursor.h"
@@ -188,8 +189,8 @@ TEST(AnimatedCursor, PutsAnihFirstAndPadsOddChunks) {
   const std::string_view name = {"Created with GlyphSmith 5.0 -            \0", 42}, artist = {"GlyphSmith 5.0\0", 15};
   Bytes expected;
   for (const Bytes& part :
-       {Hex("52494646 2E030000 41434F4E"),  // RIFF 814 ACON; anih: 2 frames, 2 steps, rate 25, icon data
-        Hex("616E6968 24000000 | 24000000 02000000 02000000 00000000 00000000 00000000 00000000 19000000 01000000"),
+       {Hex("52494646 2E030000 41434F4E"),  // RIFF 814 ACON; anih: 2 frames, 2 steps, rate 15, icon data
+        Hex("616E6968 24000000 | 24000000 02000000 02000000 00000000 00000000 00000000 00000000 0F000000 01000000"),
         Hex("4C495354 4E000000 494E464F | 494E414D 2A000000"), Chars(name),  // LIST 78 INFO, INAM
         Hex("49415254 0F000000"), Chars(artist),  // IART 15
         Hex("00 | 4C495354 A0020000 6672616D | 69636F6E 46010000"), frames[0],  // pad, LIST 672 fram, icon 326
@@ -209,7 +210,10 @@ TEST(AnimatedCursor, PadsOddFramesInsideTheirList) {
 }
 
 TEST(SaveDialogFields, IntervalHotspotAndDisplayRate) {
-  for (auto [ms, rate] : {std::pair{0, 1u}, {19, 1u}, {20, 2u}}) EXPECT_EQ(DisplayRateForInterval(ms), rate) << ms;
+  // Jiffies of 1/60 s, the nearest, at least 1: 250 ms shows each frame for 250 ms, not 417.
+  for (auto [ms, rate] : {std::pair{0, 1u}, {8, 1u}, {15, 1u}, {24, 1u}, {25, 2u}, {100, 6u}, {250, 15u}, {1000, 60u},
+                          {std::numeric_limits<int>::max(), 128849019u}})
+    EXPECT_EQ(DisplayRateForInterval(ms), rate) << ms;
   for (const char* bad : {"0", "abc", "0.4"}) EXPECT_EQ(ParseFrameInterval(bad).Reason(), "Invalid interval") << bad;
   EXPECT_EQ(ParseFrameInterval(" 2.5ms").Value(), 2);
   EXPECT_EQ(ParseHotspot("31", "3.5x").Value(), (Point{31, 4}));  // the leading number, halves to even

@@ -5,6 +5,7 @@
 #include "formats/IconWriter.h"
 #include "formats/PalettedBits.h"
 #include "support/IconFileBuilder.h"
+#include "support/PngBuilder.h"
 
 namespace gs {
 namespace {
@@ -151,29 +152,41 @@ TEST(IconReader, RefusesAPngEntryTooShortForItsHeader) {
     auto dir = ReadIconDirectory(file);
     ASSERT_TRUE(dir) << dir.Reason();
     EXPECT_EQ(dir->entries[0].problem, "the PNG image of entry 1 has no header");
-    EXPECT_EQ(ReadIconImage(file, kGrey, [](auto) { return std::optional(RgbaImage{32, 32, std::vector<std::uint32_t>(1024)}); })
-                  .Reason(),
-              "the PNG image of entry 1 has no header");
+    EXPECT_EQ(ReadIconImage(file, kGrey).Reason(), "the PNG image of entry 1 has no header");
   }
 }
 
-TEST(IconReader, HandsPngEntriesToTheCallersDecoder) {
-  // The PNG signature and the header of a 256 × 256 RGBA image.
-  const Bytes png = Hex("89504E47 0D0A1A0A 0000000D 49484452 00000100 00000100 08060000 00 01020304");
+// PNG images are decoded in the core: a larger PNG stands in for a missing 32 × 32 image as any larger image
+// does, a damaged one is passed over for the next candidate, and a PNG picture saved under an icon's name
+// opens as an icon of its one image.
+TEST(IconReader, DecodesPngImagesAndPngPictures) {
+  const Bytes png = SolidRgbaPng(64, 64, {10, 20, 30, 255});
   const Bytes file = IconFile({Entry(16, 16, 1), {.raw = png}});
-  auto read = ReadIconImage(file, kGrey, [&](std::span<const std::uint8_t> bytes) {
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), png);
-    return std::optional(RgbaImage{64, 64, std::vector<std::uint32_t>(64 * 64, WithAlpha(Rgb(10, 20, 30), 255))});
-  });
+  auto read = ReadIconImage(file, kGrey);
   ASSERT_TRUE(read) << read.Reason();
   EXPECT_EQ(read->entryIndex, 1);
+  EXPECT_TRUE(read->converted);
   EXPECT_EQ(read->image.GetPixel(5, 5), Rgb(10, 20, 30));
-  // Without a decoder, or with one that fails or lies about the size, the next candidate stands in.
-  const PngDecoder failing = [](std::span<const std::uint8_t>) { return std::optional<RgbaImage>{}; };
-  const PngDecoder lying = [](std::span<const std::uint8_t>) { return std::optional(RgbaImage{64, 64, {}}); };
-  for (const PngDecoder& other : {PngDecoder{}, failing, lying}) EXPECT_EQ(ReadIconImage(file, kGrey, other)->entryIndex, 0);
-  EXPECT_EQ(ReadIconImage(IconFile({{.raw = png}}), kGrey).Reason(), "entry 1 is a PNG image, which cannot be decoded here");
-  EXPECT_EQ(ReadIconImage(IconFile({{.raw = png}}), kGrey, failing).Reason(), "the PNG image of entry 1 cannot be decoded");
+
+  Bytes damaged = png;
+  damaged[damaged.size() - 20] ^= 0xFF;  // inside the compressed image data
+  EXPECT_EQ(ReadIconImage(IconFile({Entry(16, 16, 1), {.raw = damaged}}), kGrey)->entryIndex, 0);
+  EXPECT_EQ(ReadIconImage(IconFile({{.raw = damaged}}), kGrey).Reason(),
+            "entry 1: the PNG image cannot be decoded: IDAT stream error");
+
+  // Half-transparent pixels go under the transparent colour, as with any image that has alpha.
+  auto picture = ReadIconImage(SolidRgbaPng(32, 32, {200, 0, 0, 0}), kGrey);
+  ASSERT_TRUE(picture) << picture.Reason();
+  EXPECT_EQ(picture->image.GetPixel(31, 31), kGrey);
+  EXPECT_FALSE(picture->isCursor);
+  EXPECT_EQ(ReadIconImage(damaged, kGrey).Reason(), "the PNG image cannot be decoded: IDAT stream error");
+  EXPECT_EQ(ReadIconImage(Slice(png, 0, 20), kGrey).Reason(), "the PNG picture has no header");
+  const auto dir = ReadIconDirectory(png);
+  ASSERT_TRUE(dir) << dir.Reason();
+  EXPECT_TRUE(dir->pngPicture);
+  ASSERT_EQ(dir->entries.size(), 1u);
+  EXPECT_EQ(dir->entries[0].width, 64);
+  EXPECT_EQ(dir->entries[0].bitCount, 32);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(AniDialogTest, FramesAreCollectedInOrderWithDuplicatesAndWrittenFromFiles
   }
   const QByteArray ani = ReadAll(Path("spin.ani"));
   ASSERT_EQ(ani.size(), 822);      // two 326-byte frames
-  EXPECT_EQ(U16At(ani, 48), 25u);  // display rate: 250 ms gives 25
+  EXPECT_EQ(U16At(ani, 48), 15u);  // display rate in jiffies: 250 ms gives 15
 }
 
 }  // namespace

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/PngBuilder.h"
+#include "support/TempFolder.h"
+#include "support/ProgramWithIcons.h"
+#include "acquire/IconExtract.h"
+#include "acquire/IconExtractor.h"
+#include "files/DocumentFiles.h"
+
+namespace gs {
+namespace {
+
+using namespace testing;
+
+constexpr Colour kTransparent = 0x336699;  // not the usual grey: pictures must take the document's
+constexpr Colour kBefore = 0x010203;
+
+// Icon g of ProgramWithIcons as the editor shows it: its masked rows in the transparent colour.
+Surface ExpectedPicture(int g, Colour transparent = kTransparent) {
+  Surface s(32, 32);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) s.SetPixel(x, y, y < g % 32 ? transparent : TableColour((x + g) % 16));
+  return s;
+}
+
+// An image whose header asks for 5 bits a pixel, which no icon has.
+Bytes UndecodableImage() {
+  Bytes image = NumberedIconImage(0);
+  image[14] = 5;
+  return image;
+}
+
+// 64 × 64: its left half fully transparent, its right half opaque red.
+RgbaImage HalfRedPicture() {
+  RgbaImage p{.width = 64, .height = 64, .pixels = {}};
+  for (int k = 0; k < 64 * 64; ++k) p.pixels.push_back(k % 64 < 32 ? 0u : WithAlpha(Rgb(255, 0, 0), 255));
+  return p;
+}
+Surface HalfRedIcon() {
+  Surface s(32, 32, kTransparent);
+  s.FillRect({16, 0, 32, 32}, Rgb(255, 0, 0));
+  return s;
+}
+
+// A document with something to lose: an edited picture under a file's name,
+// a snapshot to undo into and a selection.
+class Extracting : public TempFolder {
+ protected:
+  void SetUp() override {
+    TempFolder::SetUp();
+    doc_.TransparentColor = kTransparent;
+    doc_.CurrentFile = "/before.ico";
+    doc_.BeginChange();
+    doc_.WorkingImage.Fill(kBefore);
+    doc_.Selection = {1, 1, 5, 5};
+    doc_.SelectionActive = true;
+    Put("p.exe", ProgramWithIcons(4));
+  }
+  void ExpectUntouched() const {
+    EXPECT_EQ(doc_.WorkingImage, Surface(32, 32, kBefore));
+    EXPECT_EQ(doc_.CurrentFile, "/before.ico");
+    EXPECT_TRUE(doc_.Modified);
+    EXPECT_TRUE(doc_.UndoAvailable());
+    EXPECT_TRUE(doc_.SelectionActive);
+  }
+  // A new picture that is not modified, under the file name it had.
+  void ExpectTaken(const Surface& picture) const {
+    EXPECT_EQ(doc_.WorkingImage, picture);
+    EXPECT_EQ(doc_.CurrentFile, "/before.ico");
+    EXPECT_FALSE(doc_.Modified);
+    EXPECT_FALSE(doc_.UndoAvailable());
+    EXPECT_FALSE(doc_.SelectionActive);
+  }
+  Document doc_;
+};
+
+TEST_F(Extracting, TakesTheChosenIconAsANewUnmodifiedPicture) {
+  auto taken = ExtractIconToImage(doc_, Path("p.exe"), 2);
+  ASSERT_TRUE(taken) << taken.Reason();
+  ExpectTaken(ExpectedPicture(2));
+}
+
+// When there is nothing to take, the picture stays and the reason says why.
+TEST_F(Extracting, LeavesThePictureWhenThereIsNothingToTake) {
+  Put("notes.txt", "hello");
+  Put("none.exe", BuildPe({.types = {}}).file);
+  Put("broken.exe", BuildPe({.types = {{kResourceTypeIcon, {{Id(1), UndecodableImage()}}},
+                                       {kResourceTypeGroupIcon, {{Named("BAD"), GroupData({EntryFor(UndecodableImage(), 1)})}}}}})
+                        .file);
+  Put("broken.ico", IconFile({{.raw = UndecodableImage()}}));
+  ASSERT_EQ(::mkfifo(Path("pipe.ico").c_str(), 0644), 0);
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"", 0, "no file is chosen"},
+      {Path("gone.exe"), 0, "No such file or directory"},
+      {Path("pipe.ico"), 0, "it is not a regular file"},
+      {Path("notes.txt"), 0, "it is not a program, library or icon file"},
+      {Path("none.exe"), 0, "it holds no icons"},
+      {Path("p.exe"), 4, "it holds 4 icons; there is no icon 5"},
+      {Path("broken.exe"), 0, "icon BAD: entry 1 has an unsupported bit depth of 5"},
+      {Path("broken.ico"), 0, "entry 1 has an unsupported bit depth of 5"},
+  };
+  for (const auto& [path, index, why] : cases) {
+    EXPECT_EQ(ExtractIconToImage(doc_, path, index).Reason(), why) << path;
+    ExpectUntouched();
+  }
+}
+
+// The desktop's icon for a file type comes at any size, with alpha: fitted as
+// an icon image of another size is.
+TEST_F(Extracting, TakesTheDesktopsIconFittedTo32By32) {
+  EXPECT_EQ(TakeAssociatedIcon(doc_, RgbaImage{}).Reason(), "the desktop has no icon for its type");
+  EXPECT_EQ(TakeAssociatedIcon(doc_, RgbaImage{.width = 2, .height = 2, .pixels = {0}}).Reason(),
+            "the desktop has no icon for its type");
+  ExpectUntouched();
+  ASSERT_TRUE(TakeAssociatedIcon(doc_, HalfRedPicture()));
+  ExpectTaken(HalfRedIcon());
+}
+
+// ---------------------------------------------------------------- the extractor window's state
+
+// Every cell shows what Extract then takes.
+TEST_F(Extracting, GridAndExtractShowTheSamePixels) {
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("p.exe"));
+  EXPECT_FALSE(extractor.WantsAssociatedIcon());
+  EXPECT_TRUE(extractor.MessageLines().empty());
+  EXPECT_EQ(extractor.Problem(), "");
+  ASSERT_EQ(extractor.Grid().Count(), 4);
+  for (int i = 3; i >= 0; --i) {
+    ASSERT_TRUE(extractor.CellPicture(i)) << extractor.CellPicture(i).Reason();
+    EXPECT_EQ(*extractor.CellPicture(i), ExpectedPicture(i)) << i;
+    extractor.Mouse(kLeftButton, 32 * (i % 3) + 1, 32 * (i / 3) + 1);
+    ASSERT_TRUE(extractor.Extract(doc_));
+    ExpectTaken(ExpectedPicture(i));
+  }
+}
+
+struct IconFileCase {
+  const char* name;
+  Bytes file;
+};
+
+void PrintTo(const IconFileCase& c, std::ostream* os) { *os << c.name; }
+
+class CellPictures : public TempFolder, public ::testing::WithParamInterface<IconFileCase> {};
+
+// An icon file's cell is the picture File > Open makes of it, scaled images and PNG images included.
+TEST_P(CellPictures, AreWhatOpenShows) {
+  Put("in.ico", GetParam().file);
+  Document opened;
+  opened.TransparentColor = kTransparent;
+  ASSERT_TRUE(OpenIconIntoDocument(opened, Path("in.ico")));
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("in.ico"));
+  ASSERT_EQ(extractor.Grid().Count(), 1);
+  ASSERT_TRUE(extractor.CellPicture(0)) << extractor.CellPicture(0).Reason();
+  EXPECT_EQ(*extractor.CellPicture(0), opened.WorkingImage);
+}
+
+Bytes Gradient(int w, int h) {
+  PngLayout png{.width = static_cast<std::uint32_t>(w), .height = static_cast<std::uint32_t>(h)};
+  for (int k = 0; k < w * h; ++k)
+    for (int c : {k % w * 5, k / w * 3, 90, k % 3 ? 255 : 0}) png.pixels.push_back(static_cast<std::uint8_t>(c));
+  return EncodePng(png);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CellPictures,
+    ::testing::Values(
+        IconFileCase{"BestOfSeveral", IconFile({Entry(16, 16, 4), {.bitCount = 8, .pixel = [](int x, int y) { return (x * y) % 256u; }},
+                                                {.pixel = [](int x, int y) { return Rgb(x * 8, y * 8, 1); }, .masked = [](int x, int) { return x == 3; }}})},
+        IconFileCase{"ScaledDown", IconFile({{.width = 48, .height = 48, .pixel = [](int x, int y) { return Rgb(x * 5, y * 5, 7); }}})},
+        IconFileCase{"ScaledUp", IconFile({{.width = 16, .height = 16, .bitCount = 1, .pixel = [](int x, int y) { return (x ^ y) & 1u; }}})},
+        IconFileCase{"PngImage", IconFile({{.raw = Gradient(32, 32)}})},
+        IconFileCase{"LargePngImage", IconFile({{.raw = Gradient(64, 64)}, Entry(16, 16, 4)})},
+        IconFileCase{"PngPicture", Gradient(40, 24)},
+        IconFileCase{"Cursor", IconFile({{.bitCount = 4, .pixel = [](int x, int) { return x % 16u; }, .dir = {0, 0, 0, 0, 7, 9}}}, kCursorType)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file without icons of its own: the grid says so until the desktop's icon
+// for its type comes, and Extract takes that icon while the file is there.
+TEST_F(Extracting, AFileWithoutIconsShowsTheDesktopsIcon) {
+  Put("notes.txt", "hello");
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("notes.txt"));
+  EXPECT_TRUE(extractor.WantsAssociatedIcon());
+  EXPECT_EQ(extractor.MessageLines(), (std::vector<std::string>{" No icons", " available"}));
+  EXPECT_EQ(extractor.Problem(), Path("notes.txt") + ": it is not a program, library or icon file");
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("notes.txt") + ": it is not a program, library or icon file");
+  ExpectUntouched();
+
+  extractor.ShowAssociatedIcon(RgbaImage{});  // the desktop has none
+  EXPECT_EQ(extractor.Grid().Count(), 0);
+  EXPECT_EQ(extractor.MessageLines().size(), 2u);
+
+  extractor.ShowAssociatedIcon(HalfRedPicture());
+  EXPECT_EQ(extractor.Grid().Count(), 1);
+  EXPECT_TRUE(extractor.MessageLines().empty());
+  EXPECT_EQ(extractor.Problem(), "");
+  ASSERT_TRUE(extractor.CellPicture(0));
+  EXPECT_EQ(*extractor.CellPicture(0), HalfRedIcon());
+
+  std::filesystem::remove(Path("notes.txt"));
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("notes.txt") + ": No such file or directory");
+  ExpectUntouched();
+  Put("notes.txt", "back");
+  ASSERT_TRUE(extractor.Extract(doc_));
+  ExpectTaken(HalfRedIcon());
+}
+
+// A file that cannot be read offers nothing, not even the desktop's icon.
+TEST_F(Extracting, AFileThatCannotBeReadOffersNothing) {
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("p.exe"));
+  extractor.Mouse(kLeftButton, 40, 5);
+  extractor.ShowFile(Path("gone.exe"));
+  EXPECT_FALSE(extractor.WantsAssociatedIcon());
+  extractor.ShowAssociatedIcon(HalfRedPicture());
+  EXPECT_EQ(extractor.Grid().Count(), 0);
+  EXPECT_EQ(extractor.MessageLines().size(), 2u);
+  EXPECT_EQ(extractor.Problem(), Path("gone.exe") + ": No such file or directory");
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("gone.exe") + ": No such file or directory");
+  ExpectUntouched();
+  EXPECT_EQ(IconExtractor(kTransparent).Extract(doc_).Reason(), "no file is chosen");
+}
+
+// Extract reads the file again: one that went after its icons were shown is
+// not taken, and a click on another file starts from its first icon.
+TEST_F(Extracting, ExtractReadsTheFileAgain) {
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("p.exe"));
+  extractor.Mouse(kLeftButton, 40, 5);
+  std::filesystem::rename(Path("p.exe"), Path("q.exe"));
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("p.exe") + ": No such file or directory");
+  ExpectUntouched();
+
+  extractor.ShowFile(Path("q.exe"));
+  EXPECT_EQ(extractor.Grid().Selected(), 0);
+  ASSERT_TRUE(extractor.Extract(doc_));
+  ExpectTaken(ExpectedPicture(0));
+}
+
+// The viewport: each visible cell's picture, the chosen one inverted, the
+// background elsewhere (and in the cell of an icon that cannot be read).
+TEST_F(Extracting, DrawsTheViewport) {
+  ResourceType images{kResourceTypeIcon, {}}, groups{kResourceTypeGroupIcon, {}};
+  for (int g = 0; g < 12; ++g) {
+    const auto id = static_cast<std::uint16_t>(g + 1);
+    const Bytes image = g == 7 ? UndecodableImage() : NumberedIconImage(g);
+    images.resources.push_back({Id(id), image});
+    groups.resources.push_back({Id(id), GroupData({EntryFor(image, id)})});
+  }
+  Put("twelve.exe", BuildPe({.types = {images, groups}}).file);
+  constexpr Colour kBackground = 0xABCDEF;
+  IconExtractor extractor(kTransparent);
+  extractor.ShowFile(Path("twelve.exe"));
+  extractor.Mouse(kLeftButton, 40, 40);  // icon 4
+  extractor.Scroll(1);
+
+  Surface expected(96, 96, kBackground);
+  for (int row = 1; row <= 3; ++row)
+    for (int column = 0; column < 3; ++column) {
+      const int icon = 3 * row + column;
+      if (icon == 7) continue;
+      const Surface picture = ExpectedPicture(icon);
+      for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+          const Colour c = picture.GetPixel(x, y);
+          expected.SetPixel(32 * column + x, 32 * (row - 1) + y, icon == 4 ? c ^ 0xFFFFFF : c);
+        }
+    }
+  EXPECT_EQ(extractor.RenderViewport(kBackground), expected);
+  EXPECT_FALSE(extractor.CellPicture(7));
+}
+
+}  // namespace
+}  // namespace gs

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "acquire/IconGrid.h"
+
+namespace gs {
+namespace {
+
+TEST(DivideRoundingHalfEven, RoundsHalvesToTheEvenNumber) {
+  const std::tuple<int, int, int> cases[] = {
+      {64, 32, 2}, {80, 32, 2}, {112, 32, 4}, {16, 32, 0}, {48, 32, 2}, {47, 32, 1}, {49, 32, 2},
+      {-16, 32, 0}, {-48, 32, -2}, {-47, 32, -1}, {-49, 32, -2}, {-32, 32, -1}, {0, 32, 0}};
+  for (const auto& [n, d, q] : cases) EXPECT_EQ(DivideRoundingHalfEven(n, d), q) << n << " / " << d;
+}
+
+struct LayoutCase {
+  const char* name;
+  int count;
+  int boxHeight;
+  bool scrollEnabled;
+  int scrollMaximum;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
+class GridLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+// The box is at least three rows high and grows row by row; the scroll bar is
+// usable from ten icons on, and its maximum counts the row the layout cursor
+// moved on to, so a whole last row adds one more.
+TEST_P(GridLayout, SizesTheBoxAndTheScrollBar) {
+  const LayoutCase& c = GetParam();
+  IconGrid grid;
+  grid.ShowIcons(c.count);
+  EXPECT_EQ(grid.Count(), c.count);
+  EXPECT_EQ(grid.Box(), Rect::FromSize(0, 0, 96, c.boxHeight));
+  EXPECT_EQ(grid.ScrollEnabled(), c.scrollEnabled);
+  EXPECT_EQ(grid.ScrollMaximum(), c.scrollMaximum);
+  EXPECT_EQ(grid.ScrollValue(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, GridLayout,
+                         ::testing::Values(LayoutCase{"One", 1, 96, false, 0}, LayoutCase{"Four", 4, 96, false, 0},
+                                           LayoutCase{"Nine", 9, 96, false, 1}, LayoutCase{"Ten", 10, 128, true, 1},
+                                           LayoutCase{"Eleven", 11, 128, true, 1}, LayoutCase{"Twelve", 12, 128, true, 2},
+                                           LayoutCase{"Thirteen", 13, 160, true, 2}, LayoutCase{"Thirty", 30, 320, true, 8},
+                                           LayoutCase{"ThirtyOne", 31, 352, true, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A viewport whose height is not whole rows rounds the maximum, halves to even.
+TEST(IconGrid, RoundsTheScrollMaximumHalvesToEven) {
+  const std::pair<int, int> cases[] = {{12, 2}, {15, 4}, {18, 4}, {21, 6}};  // (y + 32 - 80) / 32 = 2.5, 3.5, 4.5, 5.5
+  for (const auto& [count, maximum] : cases) {
+    IconGrid grid(80);
+    grid.ShowIcons(count);
+    EXPECT_EQ(grid.ScrollMaximum(), maximum) << count;
+  }
+}
+
+// Press, move and release with the left button alone choose the icon under
+// the pointer; nothing else does.
+TEST(IconGrid, ChoosesTheIconUnderTheLeftButton) {
+  IconGrid grid;
+  grid.ShowIcons(4);
+  EXPECT_TRUE(grid.Mouse(kLeftButton, 5, 40));  // row 1, column 0
+  EXPECT_EQ(grid.Selected(), 3);
+  EXPECT_EQ(grid.Highlight(), (Rect{0, 32, 32, 64}));
+  EXPECT_FALSE(grid.Mouse(kLeftButton, 31, 63));  // the same cell again
+
+  const std::tuple<const char*, MouseButtons, int, int> unchanged[] = {
+      {"empty cell after the last icon", kLeftButton, 40, 40},
+      {"empty row", kLeftButton, 5, 70},
+      {"right button", kRightButton, 40, 5},
+      {"middle button", kMiddleButton, 40, 5},
+      {"both buttons", kLeftButton | kRightButton, 40, 5},
+      {"no button (a plain move)", kNoButton, 40, 5},
+      {"left of the box", kLeftButton, -1, 5},
+      {"above the box", kLeftButton, 5, -1},
+      {"right of the box", kLeftButton, 96, 5},
+      {"below the box", kLeftButton, 5, 96},
+  };
+  for (const auto& [what, buttons, x, y] : unchanged) {
+    EXPECT_FALSE(grid.Mouse(buttons, x, y)) << what;
+    EXPECT_EQ(grid.Selected(), 3) << what;
+    EXPECT_EQ(grid.Highlight(), (Rect{0, 32, 32, 64})) << what;
+  }
+}
+
+TEST(IconGrid, DraggingMovesTheHighlightFromCellToCell) {
+  IconGrid grid;
+  grid.ShowIcons(9);
+  std::vector<int> chosen;
+  for (int x = 0; x < 96; x += 8) {
+    grid.Mouse(kLeftButton, x, 70);
+    chosen.push_back(grid.Selected());
+  }
+  EXPECT_EQ(chosen, (std::vector<int>{6, 6, 6, 6, 7, 7, 7, 7, 8, 8, 8, 8}));
+  EXPECT_EQ(grid.Highlight(), (Rect{64, 64, 96, 96}));
+}
+
+// Scrolling raises the box by whole rows; the mouse still speaks grid pixels.
+TEST(IconGrid, ScrollsByRowsWithinTheRange) {
+  IconGrid grid;
+  grid.ShowIcons(30);
+  grid.Scroll(5);
+  EXPECT_EQ(grid.Box(), (Rect{0, -160, 96, 160}));
+  EXPECT_EQ(grid.FromViewport({10, 10}), (Point{10, 170}));
+  grid.Mouse(kLeftButton, 70, 170);
+  EXPECT_EQ(grid.Selected(), 17);
+  grid.Scroll(99);
+  EXPECT_EQ(grid.ScrollValue(), 8);
+  grid.Scroll(-1);
+  EXPECT_EQ(grid.ScrollValue(), 0);
+  EXPECT_EQ(grid.Box().top, 0);
+
+  grid.ShowIcons(9);  // the bar is unusable: nothing moves
+  grid.Scroll(1);
+  EXPECT_EQ(grid.Box(), Rect::FromSize(0, 0, 96, 96));
+}
+
+// Each file starts from no highlight, icon 0 and the bar at its start. A box
+// grown for a longer file keeps its height while scrolling is needed, but its
+// empty rows still choose nothing.
+TEST(IconGrid, EveryFileStartsAgain) {
+  IconGrid grid;
+  grid.ShowIcons(30);
+  grid.Scroll(5);
+  grid.Mouse(kLeftButton, 40, 300);
+  ASSERT_EQ(grid.Selected(), 28);
+
+  grid.ShowIcons(12);
+  EXPECT_EQ(grid.Selected(), 0);
+  EXPECT_TRUE(grid.Highlight().IsEmpty());
+  EXPECT_EQ(grid.ScrollValue(), 0);
+  EXPECT_EQ(grid.Box(), Rect::FromSize(0, 0, 96, 320));
+  EXPECT_FALSE(grid.Mouse(kLeftButton, 5, 140));  // row 4: icon 12 is not there
+  EXPECT_TRUE(grid.Mouse(kLeftButton, 70, 100));
+  EXPECT_EQ(grid.Selected(), 11);
+
+  grid.ShowIcons(2);
+  EXPECT_EQ(grid.Box(), Rect::FromSize(0, 0, 96, 96));
+  EXPECT_TRUE(grid.Highlight().IsEmpty());
+}
+
+// The desktop's icon is one icon in the first cell; a file offering nothing
+// has nothing to choose, whatever the file before it held.
+TEST(IconGrid, AssociatedIconIsOneIconAndNothingIsNone) {
+  IconGrid grid;
+  grid.ShowIcons(30);
+  grid.Scroll(3);
+  grid.Mouse(kLeftButton, 40, 100);
+
+  grid.ShowAssociatedIcon();
+  EXPECT_EQ(grid.Count(), 1);
+  EXPECT_EQ(grid.Selected(), 0);
+  EXPECT_TRUE(grid.Highlight().IsEmpty());
+  EXPECT_FALSE(grid.ScrollEnabled());
+  EXPECT_EQ(grid.Box(), Rect::FromSize(0, 0, 96, 96));
+  EXPECT_FALSE(grid.Mouse(kLeftButton, 40, 5));
+  EXPECT_TRUE(grid.Mouse(kLeftButton, 5, 5));
+
+  grid.ShowNothing();
+  EXPECT_EQ(grid.Count(), 0);
+  EXPECT_TRUE(grid.Highlight().IsEmpty());
+  EXPECT_FALSE(grid.Mouse(kLeftButton, 5, 5));
+  EXPECT_TRUE(grid.Highlight().IsEmpty());
+}
+
+}  // namespace
+}  // namespace gs

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/PngBuilder.h"
+#include "support/TempFolder.h"
+#include "support/ProgramWithIcons.h"
+#include "acquire/IconSource.h"
+#include "formats/IconReader.h"
+
+namespace gs {
+namespace {
+
+using namespace testing;
+
+const EntryLayout kSmall = {.width = 16, .height = 16, .bitCount = 1, .pixel = [](int x, int y) { return (x ^ y) & 1u; },
+                            .dir = {16, 16, 2, 0, 1, 1}};
+const EntryLayout kLarge = {.bitCount = 4, .pixel = [](int x, int) { return x % 16u; }, .masked = [](int x, int) { return x < 3; },
+                            .dir = {32, 32, 16, 0, 1, 4}};
+
+// kSmall and kLarge as a cursor: the directory holds hotspots where an icon's holds planes and bits.
+Bytes Cursor() {
+  EntryLayout small = kSmall, large = kLarge;
+  small.dir.wPlanes = 5, small.dir.wBitCount = 9;
+  large.dir.wPlanes = 31, large.dir.wBitCount = 0;
+  return IconFile({small, large}, kCursorType);
+}
+
+std::vector<std::string> IconNames(const IconSource& s) {
+  std::vector<std::string> out;
+  for (const SourceIcon& icon : s.icons) out.push_back(icon.name.Text());
+  return out;
+}
+std::vector<std::string> Images(const SourceIcon& icon) {
+  std::vector<std::string> out;
+  for (const auto& image : icon.images) out.push_back(image.Text());
+  return out;
+}
+
+struct KindCase {
+  const char* name;
+  Bytes file;
+  IconSourceKind kind;
+  std::vector<std::string> icons;
+  std::string unreadable{};
+  std::vector<std::string> skipped{};
+};
+
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
+class FileKinds : public ::testing::TestWithParam<KindCase> {};
+
+// Programs by their MZ header, icons by their directory's first bytes or the
+// PNG signature, whatever the file is called; anything else has no icons.
+TEST_P(FileKinds, OfferTheirIconsInGridOrder) {
+  const KindCase& c = GetParam();
+  const IconSource source = IconSourceFromBytes(c.file, "app.ico");
+  EXPECT_EQ(source.kind, c.kind);
+  EXPECT_EQ(IconNames(source), c.icons);
+  EXPECT_EQ(source.unreadable, c.unreadable);
+  EXPECT_EQ(source.skipped, c.skipped);
+}
+
+Bytes DosProgram() {
+  Bytes file = Hex("4D5A");
+  file.resize(64, 0);  // the PE header's offset, 0, leads back to "MZ"
+  return file;
+}
+
+Bytes ProgramWithADamagedGroup() {
+  const Bytes image = NumberedIconImage(0);
+  return BuildPe({.types = {{kResourceTypeIcon, {{Id(1), image}}},
+                            {kResourceTypeGroupIcon,
+                             {{Named("MAIN"), GroupData({EntryFor(image, 1)})},
+                              {Id(2), GroupData({EntryFor(image, 7)})},
+                              {Id(3), GroupData({EntryFor(image, 1)})}}}}})
+      .file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileKinds,
+    ::testing::Values(
+        KindCase{"Pe", ProgramWithADamagedGroup(), IconSourceKind::Program, {"MAIN", "3"}, "",
+                 {"icon 2: image 1 names icon 7, which the file does not hold"}},
+        KindCase{"Ne", BuildNe({.types = {{kResourceTypeIcon, {{Id(4), NumberedIconImage(1)}}},
+                                          {kResourceTypeGroupIcon, {{Id(9), GroupData({EntryFor(NumberedIconImage(1), 4)})}}}}})
+                           .file,
+                 IconSourceKind::Program, {"9"}},
+        KindCase{"ProgramWithoutIcons", BuildPe({.types = {}}).file, IconSourceKind::Program, {}},
+        KindCase{"DosProgram", DosProgram(), IconSourceKind::Program, {},
+                 "it is an MS-DOS program or another kind without Windows resources"},
+        KindCase{"Icon", IconFile({kSmall, kLarge}), IconSourceKind::IconFile, {"app.ico"}},
+        KindCase{"Cursor", Cursor(), IconSourceKind::IconFile, {"app.ico"}},
+        KindCase{"PngPicture", SolidRgbaPng(3, 2, {1, 2, 3, 4}), IconSourceKind::IconFile, {"app.ico"}},
+        KindCase{"DamagedIcon", Hex("0000 0100 0500"), IconSourceKind::IconFile, {}, "the directory is cut short"},
+        KindCase{"Text", Bytes{'h', 'e', 'l', 'l', 'o'}, IconSourceKind::Other, {}, "it is not a program, library or icon file"},
+        KindCase{"Empty", {}, IconSourceKind::Other, {}, "it is not a program, library or icon file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An icon file is offered as it is, described image by image from the images' own headers.
+TEST(IconSource, OffersAnIconFileAsItIs) {
+  const Bytes file = IconFile({kSmall, kLarge});
+  const IconSource source = IconSourceFromBytes(file, "a b.ico");
+  ASSERT_EQ(source.icons.size(), 1u);
+  EXPECT_EQ(source.icons[0].name, Named("a b.ico"));
+  EXPECT_EQ(source.icons[0].ico, file);
+  EXPECT_EQ(Images(source.icons[0]), (std::vector<std::string>{"16x16@1", "32x32@4"}));
+}
+
+// A cursor becomes an icon of the same images: planes 1 and each image's bits
+// where its hotspot was. It reads as the cursor reads.
+TEST(IconSource, OffersACursorAsAnIconOfItsImages) {
+  const IconSource source = IconSourceFromBytes(Cursor(), "arrow.cur");
+  ASSERT_EQ(source.icons.size(), 1u);
+  EXPECT_EQ(source.icons[0].ico, IconFile({kSmall, kLarge}));
+  EXPECT_EQ(Images(source.icons[0]), (std::vector<std::string>{"16x16@1", "32x32@4"}));
+  auto fromCursor = ReadIconImage(Cursor(), 0x123456);
+  auto fromIcon = ReadIconImage(source.icons[0].ico, 0x123456);
+  ASSERT_TRUE(fromCursor && fromIcon);
+  EXPECT_EQ(fromIcon->image, fromCursor->image);
+}
+
+// A PNG picture becomes an icon of one PNG image (its size in the directory,
+// 0 meaning 256 or more), and reads as the picture reads.
+TEST(IconSource, OffersAPngPictureAsAnIconOfOneImage) {
+  const Bytes wide = SolidRgbaPng(300, 20, {200, 100, 0, 255});
+  const IconSource source = IconSourceFromBytes(wide, "favicon.ico");
+  ASSERT_EQ(source.icons.size(), 1u);
+  Bytes expected;
+  ByteWriter w(expected);
+  w.Bytes(Hex("0000 0100 0100 | 00 14 00 00 0100 2000")), w.U32(static_cast<std::uint32_t>(wide.size())), w.U32(22);
+  w.Bytes(wide);
+  EXPECT_EQ(source.icons[0].ico, expected);
+  EXPECT_EQ(Images(source.icons[0]), std::vector<std::string>{"300x20@png"});
+  auto fromPicture = ReadIconImage(wide, 0xE0E0E0);
+  auto fromIcon = ReadIconImage(source.icons[0].ico, 0xE0E0E0);
+  ASSERT_TRUE(fromPicture && fromIcon) << fromIcon.Reason();
+  EXPECT_EQ(fromIcon->image, fromPicture->image);
+}
+
+// Thousands of cursor entries can share one image: rebuilding them is bounded like a program's groups.
+TEST(IconSource, BoundsTheRebuiltIcon) {
+  const Bytes cursor = Cursor();  // 6 + 2 × 16 bytes of directory, then 176 + 744 bytes of images
+  const IconSourceLimits limits{.resources = {.bytes = 6 + 32 + 176 + 744}};
+  EXPECT_EQ(IconSourceFromBytes(cursor, "c.cur", limits).icons.size(), 1u);
+  const IconSourceLimits tighter{.resources = {.bytes = 6 + 32 + 176 + 743}};
+  const IconSource refused = IconSourceFromBytes(cursor, "c.cur", tighter);
+  EXPECT_TRUE(refused.icons.empty());
+  EXPECT_EQ(refused.unreadable, "as an icon its images would take more than 957 bytes");
+}
+
+TEST(IconSource, SaysWhyAnIconCannotBeTaken) {
+  const IconSource three = IconSourceFromBytes(ProgramWithIcons(3), "p.exe");
+  const IconSource one = IconSourceFromBytes(IconFile({kSmall}), "a.ico");
+  const IconSource none = IconSourceFromBytes(BuildPe({.types = {}}).file, "p.exe");
+  const IconSource text = IconSourceFromBytes(Bytes{'h', 'i'}, "a.txt");
+  const std::tuple<const IconSource*, int, std::string> cases[] = {
+      {&three, 0, ""},
+      {&three, 2, ""},
+      {&three, 3, "it holds 3 icons; there is no icon 4"},
+      {&three, -1, "it holds 3 icons; there is no icon 0"},
+      {&one, 1, "it holds 1 icon; there is no icon 2"},
+      {&none, 0, "it holds no icons"},
+      {&text, 0, "it is not a program, library or icon file"},
+  };
+  for (const auto& [source, index, why] : cases) EXPECT_EQ(source->WhyNoIcon(index), why) << why;
+  EXPECT_EQ(three.WhyNoIcons(), "");
+  EXPECT_EQ(none.WhyNoIcons(), "it holds no icons");
+}
+
+class ReadIconSourceTest : public TempFolder {};
+
+// A file that is neither a program nor an icon is judged by its first bytes,
+// whatever its size; the others are read whole, within their limits.
+TEST_F(ReadIconSourceTest, ReadsOnlyWhatItNeeds) {
+  Put("film.mkv", std::string(4096, 'x'));
+  Put("app.exe", ProgramWithIcons(2));
+  Put("app.ico", IconFile({kSmall}));
+  const IconSourceLimits limits{.programBytes = 1000, .iconFileBytes = 100};
+
+  auto film = ReadIconSource(Path("film.mkv"), limits);
+  ASSERT_TRUE(film) << film.Reason();
+  EXPECT_EQ(film->kind, IconSourceKind::Other);
+  EXPECT_EQ(ReadIconSource(Path("app.exe"), limits).Reason(), "the file is larger than 1000 bytes");
+  EXPECT_EQ(ReadIconSource(Path("app.ico"), limits).Reason(), "the file is larger than 100 bytes");
+  EXPECT_EQ(ReadIconSource(Path("missing.exe")).Reason(), "No such file or directory");
+
+  auto program = ReadIconSource(Path("app.exe"));
+  ASSERT_TRUE(program) << program.Reason();
+  EXPECT_EQ(IconNames(*program), (std::vector<std::string>{"1", "2"}));
+  auto icon = ReadIconSource(Path("app.ico"));
+  ASSERT_TRUE(icon) << icon.Reason();
+  EXPECT_EQ(IconNames(*icon), std::vector<std::string>{"app.ico"});
+}
+
+}  // namespace
+}  // namespace gs
