@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "color/AxisOrder.h"
+#include "color/ColourEntry.h"
 #include "color/ColourModels.h"
 #include "color/ColourText.h"
 #include "document/ViewGeometry.h"
@@ -24,68 +24,8 @@ namespace gs::ui {
 namespace {
 
 constexpr Colour kDialogFill = 0xA5A5A5;
-const QColor kValidText = Qt::black;
-const QColor kInvalidText = Qt::red;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-void SetFill(QWidget* w, Colour fill, Colour text) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, ToQColor(fill));
-  p.setColor(QPalette::WindowText, ToQColor(text));
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-void SetTextColour(QLineEdit* box, const QColor& colour) {
-  QPalette p = box->palette();
-  p.setColor(QPalette::Text, colour);
-  box->setPalette(p);
-}
-
-// Programmatic writes are always valid values: they clear a box's red.
-void WriteBox(QLineEdit* box, const QString& text) {
-  box->setText(text);
-  SetTextColour(box, kValidText);
-}
-
-QLabel* AddLabel(const QString& text, QWidget* parent, int x, int y, int w = 0, Colour colour = 0) {
-  auto* label = new CaptionLabel(text, parent);
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, ToQColor(colour));
-  label->setPalette(p);
-  label->move(x, y);
-  if (w > 0) label->resize(w, 17);
-  else label->adjustSize();
-  return label;
-}
-
-// A caption that ends just left of the field it names, however wide the font makes it.
-QLabel* AddLabelBefore(const QString& text, QWidget* parent, const QWidget* field) {
-  QLabel* label = AddLabel(text, parent, 0, 0);
-  label->move(field->x() - 3 - label->width(), field->y() + (field->height() - label->height()) / 2);
-  return label;
-}
-
-QScrollBar* AddSlider(const QString& name, QWidget* parent, int maximum) {
-  auto* slider = new QScrollBar(Qt::Horizontal, parent);
-  slider->setObjectName(name);
-  slider->setRange(0, maximum);
-  slider->setSingleStep(1);
-  slider->setPageStep(15);
-  return slider;
-}
-
-QLineEdit* AddBox(const QString& name, QWidget* parent, const QRect& geometry) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setGeometry(geometry);
-  QPalette p = box->palette();
-  p.setColor(QPalette::Base, Qt::white);
-  box->setPalette(p);
-  SetTextColour(box, kValidText);
-  return box;
-}
 
 // The letter of a component name as the axis lists show it ("Hue" → 'H').
 char Letter(const QString& name) { return name.isEmpty() ? '\0' : name.at(0).toLatin1(); }
@@ -167,8 +107,8 @@ void ColorPaletteDialog::Build() {
   AddLabelBefore(QStringLiteral("#"), this, txtColor_);
   txtColorHex_ = AddBox(QStringLiteral("txtColorHEX"), this, QRect(314, 93, 71, 19));
   AddLabelBefore(QStringLiteral("Hex"), this, txtColorHex_);
-  connect(txtColor_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("C")); });
-  connect(txtColorHex_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(QStringLiteral("CH")); });
+  connect(txtColor_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(ColourBox::Decimal); });
+  connect(txtColorHex_, &QLineEdit::textChanged, this, [this] { ApplyTextEntry(ColourBox::Hexadecimal); });
 
   auto* refresh = new ClickableLabel(QStringLiteral("Refresh"), this);
   refresh->setObjectName(QStringLiteral("lblUpdateSquare"));
@@ -183,12 +123,7 @@ void ColorPaletteDialog::Build() {
   const int hslBottom = BuildChannelFrame(QStringLiteral("HSL"), rgbBottom + 6, kHue);
   const int buttonTop = hslBottom + 15;
 
-  struct Button {
-    const char* name;
-    const char* text;
-    QRect geometry;
-    void (MainWindow::*set)(Colour);
-  };
+  struct Button { const char* name; const char* text; QRect geometry; void (MainWindow::*set)(Colour); };
   static const Button kButtons[] = {
       {"cmdForecolor", "Set As Fore Color", {16, 0, 121, 25}, &MainWindow::SetForeColour},
       {"cmdBackcolor", "Set As Back Color", {137, 0, 121, 25}, &MainWindow::SetBackColour},
@@ -215,7 +150,6 @@ int ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int fir
   static const char* const kCaptions[] = {"Red:", "Green:", "Blue:", "Hue:", "Saturation:", "Luminance:"};
   static const Colour kCaptionColours[] = {0x8080FF, 0x80FF80, 0xD8C4AD, 0, 0, 0};
   static const int kMaxima[] = {kComponentMax, kComponentMax, kComponentMax, kHueMax, kSaturationMax, kLuminanceMax};
-  static const char* const kSources[] = {"R", "G", "B", "H", "S", "L"};
   // A grid inside the frame keeps each caption clear of the frame's title and
   // border and of its slider, whatever the font; both frames share the widest
   // caption's column, so their sliders line up.
@@ -246,8 +180,8 @@ int ColorPaletteDialog::BuildChannelFrame(const QString& title, int top, int fir
     grid->addWidget(c.slider, k, 1);
     grid->addWidget(c.swatch, k, 2);
     grid->addWidget(c.box, k, 3);
-    const QString source = QString::fromLatin1(kSources[i]);
-    connect(c.box, &QLineEdit::textChanged, this, [this, source] { ApplyTextEntry(source); });
+    const auto box = static_cast<ColourBox>(i);
+    connect(c.box, &QLineEdit::textChanged, this, [this, box] { ApplyTextEntry(box); });
     if (rgb)
       connect(c.slider, &QScrollBar::valueChanged, this, [this] { SyncFromRGB(false); });
     else
@@ -269,18 +203,21 @@ void ColorPaletteDialog::Load() {
 
 int ColorPaletteDialog::Value(int channel) const { return channels_[channel].slider->value(); }
 
+HSLTriple ColorPaletteDialog::SliderHsl() const {
+  return {static_cast<std::int16_t>(Value(kHue)), static_cast<std::int16_t>(Value(kSat)),
+          static_cast<std::int16_t>(Value(kLum))};
+}
+
 QScrollBar* ColorPaletteDialog::SliderFor(char letter) const {
   const std::string_view letters = "RGBHSL";
   const size_t i = letters.find(letter);
   return i == std::string_view::npos ? nullptr : channels_[i].slider;
 }
 
-QLineEdit* ColorPaletteDialog::BoxFor(const QString& source) const {
-  if (source == QLatin1String("C")) return txtColor_;
-  if (source == QLatin1String("CH")) return txtColorHex_;
-  const std::string_view letters = "RGBHSL";
-  const size_t i = source.size() == 1 ? letters.find(source.at(0).toLatin1()) : std::string_view::npos;
-  return i == std::string_view::npos ? nullptr : channels_[i].box;
+QLineEdit* ColorPaletteDialog::BoxFor(ColourBox box) const {
+  if (box == ColourBox::Decimal) return txtColor_;
+  if (box == ColourBox::Hexadecimal) return txtColorHex_;
+  return channels_[static_cast<int>(box)].box;
 }
 
 void ColorPaletteDialog::WriteRgbBoxes() {
@@ -309,26 +246,24 @@ void ColorPaletteDialog::ShowRgbValues(bool noText) {
 void ColorPaletteDialog::SyncFromRGB(bool noText) {
   if (updating_) return;
   pctCube_->HideMarker();
-  updating_ = true;
+  const UpdateScope scope(updating_);
   ShowRgbValues(noText);
   const HSLTriple hsl = RGBToHSL(Value(kRed), Value(kGreen), Value(kBlue));
   channels_[kHue].slider->setValue(hsl.Hue);
   channels_[kSat].slider->setValue(hsl.Saturation);
   channels_[kLum].slider->setValue(hsl.Luminance);
   if (!noText) WriteHslBoxes();
-  const auto h = static_cast<std::int16_t>(Value(kHue)), s = static_cast<std::int16_t>(Value(kSat));
+  const auto [h, s, l] = SliderHsl();
   channels_[kHue].swatch->setColour(HSLToColor(h, 240, 120));
   channels_[kSat].swatch->setColour(HSLToColor(h, s, 120));
-  channels_[kLum].swatch->setColour(HSLToColor(h, s, static_cast<std::int16_t>(Value(kLum))));
-  updating_ = false;
+  channels_[kLum].swatch->setColour(HSLToColor(h, s, l));
 }
 
 void ColorPaletteDialog::SyncFromHSL(bool noText) {
   if (updating_) return;
   pctCube_->HideMarker();
-  updating_ = true;
-  const auto h = static_cast<std::int16_t>(Value(kHue)), s = static_cast<std::int16_t>(Value(kSat)),
-             l = static_cast<std::int16_t>(Value(kLum));
+  const UpdateScope scope(updating_);
+  const auto [h, s, l] = SliderHsl();
   if (!noText) WriteHslBoxes();
   // The hue and luminance swatches show full saturation on this road.
   channels_[kHue].swatch->setColour(HSLToColor(h, 239, 120));
@@ -339,86 +274,60 @@ void ColorPaletteDialog::SyncFromHSL(bool noText) {
   channels_[kGreen].slider->setValue(rgb.Green);
   channels_[kBlue].slider->setValue(rgb.Blue);
   ShowRgbValues(noText);
-  updating_ = false;
 }
 
-void ColorPaletteDialog::ApplyTextEntry(const QString& source) {
+void ColorPaletteDialog::ApplyTextEntry(ColourBox box) {
   if (updating_) return;
-  QLineEdit* edited = BoxFor(source);
-  if (!edited) return;
+  QLineEdit* edited = BoxFor(box);
   pctCube_->HideMarker();
-  // A bad entry stops where it is: the edited box turns red, what was written stays.
-  auto fail = [&] {
-    SetTextColour(edited, kInvalidText);
-    updating_ = false;
-  };
-  auto setSlider = [](QScrollBar* slider, std::int64_t v) {
-    if (v < slider->minimum() || v > slider->maximum()) return false;
-    slider->setValue(static_cast<int>(v));
-    return true;
-  };
-  const std::string text = edited->text().toStdString();
-  const bool whole = source == QLatin1String("C") || source == QLatin1String("CH");
-  std::int64_t value = 0;
-  if (source == QLatin1String("C")) {
-    // Below the 32-bit range there is no hexadecimal form to write.
-    const std::optional<std::int64_t> v = ParseWholeDecimalText(text);
-    if (!v || *v > kLargestColourValue || *v < INT32_MIN) return fail();
-    value = *v;
-  } else if (source == QLatin1String("CH")) {
-    const std::optional<std::int32_t> v = ParseHexText(text);
-    if (!v || *v > kLargestColourValue) return fail();
-    value = *v;
+  {
+    const UpdateScope scope(updating_);
+    // A bad entry stops where it is: the edited box turns red, what was written stays.
+    if (!ShowEntry(box, edited->text().toStdString())) {
+      SetTextColour(edited, kInvalidText);
+      return;
+    }
+    SetTextColour(txtColor_, kValidText);
+    SetTextColour(txtColorHex_, kValidText);
   }
-
-  updating_ = true;
-  const bool fromHsl = !whole && std::string_view("HSL").find(source.at(0).toLatin1()) != std::string_view::npos;
-  if (whole) {
-    if (source == QLatin1String("C"))
-      WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(value))));
-    else
-      WriteBox(txtColor_, Text(ColourDecimalText(value)));
-    auto floorDiv = [](std::int64_t v) { return v >= 0 ? v / 256 : -((-v + 255) / 256); };
-    // Modulo keeps the sign, so a negative value fails at the red slider.
-    if (!setSlider(channels_[kRed].slider, value % 256)) return fail();
-    WriteBox(channels_[kRed].box, QString::number(Value(kRed)));
-    value = floorDiv(value);
-    if (!setSlider(channels_[kGreen].slider, value % 256)) return fail();
-    WriteBox(channels_[kGreen].box, QString::number(Value(kGreen)));
-    if (!setSlider(channels_[kBlue].slider, floorDiv(value))) return fail();
-    WriteBox(channels_[kBlue].box, QString::number(Value(kBlue)));
-    const HSLTriple hsl = RGBToHSL(Value(kRed), Value(kGreen), Value(kBlue));
-    channels_[kHue].slider->setValue(hsl.Hue);
-    channels_[kSat].slider->setValue(hsl.Saturation);
-    channels_[kLum].slider->setValue(hsl.Luminance);
-    WriteHslBoxes();
-  } else {
-    const std::optional<std::int64_t> v = ParseWholeDecimalText(text);
-    if (!v || *v < SHRT_MIN || *v > SHRT_MAX) return fail();
-    if (!setSlider(SliderFor(source.at(0).toLatin1()), *v)) return fail();
-    const Colour c = fromHsl ? HSLToColor(static_cast<std::int16_t>(Value(kHue)),
-                                          static_cast<std::int16_t>(Value(kSat)),
-                                          static_cast<std::int16_t>(Value(kLum)))
-                             : Rgb(Value(kRed), Value(kGreen), Value(kBlue));
-    WriteColourBoxes(c);
-  }
-
-  SetTextColour(txtColor_, kValidText);
-  SetTextColour(txtColorHex_, kValidText);
-  updating_ = false;
-  if (fromHsl) {
-    for (int i : {kRed, kGreen, kBlue}) SetTextColour(channels_[i].box, kValidText);
-    SyncFromHSL(true);
-    updating_ = true;
-    WriteRgbBoxes();
-  } else {
-    for (int i : {kHue, kSat, kLum}) SetTextColour(channels_[i].box, kValidText);
-    SyncFromRGB(true);
-    updating_ = true;
-    WriteHslBoxes();
-  }
-  updating_ = false;
+  // The other frame's sliders follow; their boxes are written after them.
+  const bool fromHsl = IsHslBox(box);
+  for (int i = 0; i < 3; ++i) SetTextColour(channels_[fromHsl ? kRed + i : kHue + i].box, kValidText);
+  fromHsl ? SyncFromHSL(true) : SyncFromRGB(true);
+  const UpdateScope scope(updating_);
+  fromHsl ? WriteRgbBoxes() : WriteHslBoxes();
   SetTextColour(edited, kValidText);
+}
+
+bool ColorPaletteDialog::ShowEntry(ColourBox box, const std::string& text) {
+  const std::optional<std::int64_t> value = ReadColourBox(box, text);
+  if (!value) return false;
+  if (!IsColourValueBox(box)) {
+    const std::optional<int> v = SliderValue(box, *value);
+    if (!v) return false;
+    channels_[static_cast<int>(box)].slider->setValue(*v);
+    const HSLTriple hsl = SliderHsl();
+    WriteColourBoxes(IsHslBox(box) ? HSLToColor(hsl.Hue, hsl.Saturation, hsl.Luminance) : DialogColour());
+    return true;
+  }
+  if (box == ColourBox::Decimal)
+    WriteBox(txtColorHex_, Text(ColourHexText(static_cast<std::int32_t>(*value))));
+  else
+    WriteBox(txtColor_, Text(ColourDecimalText(*value)));
+  // The sliders take the parts in turn; a part out of range stops there.
+  const ColourValueParts parts = SplitColourValue(*value);
+  for (const auto& [channel, part] : {std::pair{kRed, parts.red}, {kGreen, parts.green}, {kBlue, parts.blue}}) {
+    const std::optional<int> v = SliderValue(static_cast<ColourBox>(channel), part);
+    if (!v) return false;
+    channels_[channel].slider->setValue(*v);
+    WriteBox(channels_[channel].box, QString::number(*v));
+  }
+  const HSLTriple hsl = RGBToHSL(Value(kRed), Value(kGreen), Value(kBlue));
+  channels_[kHue].slider->setValue(hsl.Hue);
+  channels_[kSat].slider->setValue(hsl.Saturation);
+  channels_[kLum].slider->setValue(hsl.Luminance);
+  WriteHslBoxes();
+  return true;
 }
 
 void ColorPaletteDialog::ChooseHorizontal() {
@@ -472,7 +381,7 @@ void ColorPaletteDialog::WriteCubeColour(QPoint p) {
   const QString text = Text(ColourDecimalText(square_.ColourAt(p.x(), p.y())));
   // Writing the same text again still counts as an entry.
   if (txtColor_->text() == text)
-    ApplyTextEntry(QStringLiteral("C"));
+    ApplyTextEntry(ColourBox::Decimal);
   else
     txtColor_->setText(text);
 }

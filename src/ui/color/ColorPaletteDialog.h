@@ -3,12 +3,14 @@
 // through the colour square, the red/green/blue and hue/saturation/luminance
 // sliders, a box per slider and the decimal and hexadecimal boxes, then handed
 // to the main window as fore, back or transparent colour. Every way of
-// choosing updates the others; `Updating` stops the updates from feeding back.
+// choosing updates the others; `updating_` stops the updates from feeding back.
 
 #include <QDialog>
 #include <array>
 #include <string>
 
+#include "color/ColourEntry.h"
+#include "color/ColourModels.h"
 #include "color/ColourSquare.h"
 #include "raster/Colour.h"
 
@@ -37,9 +39,8 @@ class ColorPaletteDialog : public QDialog {
 
   void SyncFromRGB(bool noText);
   void SyncFromHSL(bool noText);
-  // Source: "R", "G", "B", "H", "S", "L" (the slider boxes), "C" (decimal),
-  // "CH" (hexadecimal).
-  void ApplyTextEntry(const QString& source);
+  // Takes what was typed into a box to the sliders and the other boxes.
+  void ApplyTextEntry(ColourBox box);
   // Paints the square unless it already shows AxisOrder at AxisZ.
   void UpdateCube();
   // Puts Z and the marker on the dialog colour.
@@ -52,7 +53,19 @@ class ColorPaletteDialog : public QDialog {
     ColourSwatch* swatch = nullptr;
     QLineEdit* box = nullptr;
   };
+  // In the order of ColourBox's components.
   enum { kRed, kGreen, kBlue, kHue, kSat, kLum };
+  // Sets `updating_` for its lifetime, so that the updates it makes do not feed back.
+  class UpdateScope {
+   public:
+    explicit UpdateScope(bool& updating) : updating_(updating) { updating_ = true; }
+    ~UpdateScope() { updating_ = false; }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    bool& updating_;
+  };
 
   void Build();
   // Returns the frame's bottom edge (the first row below it).
@@ -71,9 +84,13 @@ class ColorPaletteDialog : public QDialog {
   void WriteRgbBoxes();
   void WriteHslBoxes();
   void WriteColourBoxes(Colour c);
-  QLineEdit* BoxFor(const QString& source) const;
+  // The sliders and the other boxes from a box's text; false when the text is
+  // refused or a slider cannot take its part (the later ones stay as they were).
+  bool ShowEntry(ColourBox box, const std::string& text);
+  QLineEdit* BoxFor(ColourBox box) const;
   QScrollBar* SliderFor(char letter) const;
   int Value(int channel) const;
+  HSLTriple SliderHsl() const;
 
   MainWindow& window_;
   bool updating_ = false;

@@ -1,9 +1,13 @@
 #include "ui/color/ColorPaletteDialogWidgets.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <cmath>
+
+#include "ui/main/SurfaceImage.h"
 
 namespace gs::ui {
 
@@ -15,6 +19,64 @@ double RelativeLuminance(const QColor& c) {
 }
 
 }  // namespace
+
+void SetFill(QWidget* w, Colour fill, Colour text) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, ToQColor(fill));
+  p.setColor(QPalette::WindowText, ToQColor(text));
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+void SetTextColour(QLineEdit* box, const QColor& colour) {
+  QPalette p = box->palette();
+  p.setColor(QPalette::Text, colour);
+  box->setPalette(p);
+}
+
+// Programmatic writes are always valid values: they clear a box's red.
+void WriteBox(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  SetTextColour(box, kValidText);
+}
+
+QLabel* AddLabel(const QString& text, QWidget* parent, int x, int y, int w, Colour colour) {
+  auto* label = new CaptionLabel(text, parent);
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, ToQColor(colour));
+  label->setPalette(p);
+  label->move(x, y);
+  if (w > 0) label->resize(w, 17);
+  else label->adjustSize();
+  return label;
+}
+
+// A caption that ends just left of the field it names, however wide the font makes it.
+QLabel* AddLabelBefore(const QString& text, QWidget* parent, const QWidget* field) {
+  QLabel* label = AddLabel(text, parent, 0, 0);
+  label->move(field->x() - 3 - label->width(), field->y() + (field->height() - label->height()) / 2);
+  return label;
+}
+
+QScrollBar* AddSlider(const QString& name, QWidget* parent, int maximum) {
+  auto* slider = new QScrollBar(Qt::Horizontal, parent);
+  slider->setObjectName(name);
+  slider->setRange(0, maximum);
+  slider->setSingleStep(1);
+  slider->setPageStep(15);
+  return slider;
+}
+
+QLineEdit* AddBox(const QString& name, QWidget* parent, const QRect& geometry) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Base, Qt::white);
+  box->setPalette(p);
+  SetTextColour(box, kValidText);
+  return box;
+}
 
 double ContrastRatio(const QColor& a, const QColor& b) {
   const double la = RelativeLuminance(a), lb = RelativeLuminance(b);

@@ -1,14 +1,34 @@
 #pragma once
-// Small widgets of the colour palette dialog: a label that reports clicks
+// Small widgets of the colour palette dialog and the helpers that place its
+// controls: a label that reports clicks
 // ("<<< Set Color ", "Refresh") and the colour square `pctCube`, a surface
 // view of the core's painted square that carries the marker `imgSelColor`.
 
 #include <QImage>
 #include <QLabel>
 
+#include "raster/Colour.h"
 #include "ui/main/SurfaceView.h"
 
+class QLineEdit;
+class QScrollBar;
+
 namespace gs::ui {
+
+// The text colours of a box holding a value it takes, and one it refuses.
+inline const QColor kValidText{Qt::black};
+inline const QColor kInvalidText{Qt::red};
+
+// The dialog's controls, placed at fixed positions.
+void SetFill(QWidget* w, Colour fill, Colour text);
+void SetTextColour(QLineEdit* box, const QColor& colour);
+// Programmatic writes are always valid values: they clear a box's red.
+void WriteBox(QLineEdit* box, const QString& text);
+QLabel* AddLabel(const QString& text, QWidget* parent, int x, int y, int w = 0, Colour colour = 0);
+// A caption that ends just left of the field it names, however wide the font makes it.
+QLabel* AddLabelBefore(const QString& text, QWidget* parent, const QWidget* field);
+QScrollBar* AddSlider(const QString& name, QWidget* parent, int maximum);
+QLineEdit* AddBox(const QString& name, QWidget* parent, const QRect& geometry);
 
 // A label whose text stays readable on its fill. The dialog's colours put
 // light text on light grounds ("Red:" on grey, white on pale green); where the

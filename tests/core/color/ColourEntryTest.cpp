@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "color/ColourEntry.h"
+
+namespace gs {
+namespace {
+
+// What each box takes: whole decimals in 16 bits beside the sliders, the colour
+// value from the 32-bit minimum up to white, hexadecimal up to white.
+TEST(ReadColourBox, TakesWhatFitsTheBoxAndRefusesTheRest) {
+  using enum ColourBox;
+  const struct { ColourBox box; const char* text; std::optional<std::int64_t> value; } cases[] = {
+      {Red, "255", 255},           {Red, "-32768", -32768},         {Red, "32767", 32767},
+      {Red, "32768", {}},          {Hue, "-32769", {}},              {Luminance, "2.5", {}},
+      {Saturation, "7.0", 7},      {Green, "ff", {}},                {Decimal, "16777215", 16777215},
+      {Decimal, "16777216", {}},   {Decimal, "-2147483648", INT32_MIN},
+      {Decimal, "-2147483649", {}}, {Hexadecimal, "FFFFFF", 0xFFFFFF}, {Hexadecimal, "1000000", {}},
+      {Hexadecimal, "FFFFFFFF", -1}, {Hexadecimal, "-1", {}},       {Hexadecimal, "", {}}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ReadColourBox(c.box, c.text), c.value) << static_cast<int>(c.box) << " \"" << c.text << '"';
+}
+
+// Each slider's range: 0 to 255 for red, green and blue, 239 for hue, 240 for
+// saturation and luminance.
+TEST(SliderValue, KeepsEachComponentInItsSlidersRange) {
+  using enum ColourBox;
+  const struct { ColourBox box; std::int64_t value; std::optional<int> slider; } cases[] = {
+      {Red, 0, 0},           {Red, -1, {}},          {Blue, 255, 255},      {Green, 256, {}},
+      {Hue, 239, 239},       {Hue, 240, {}},         {Saturation, 240, 240}, {Saturation, 241, {}},
+      {Luminance, 240, 240}, {Luminance, 241, {}}};
+  for (const auto& c : cases)
+    EXPECT_EQ(SliderValue(c.box, c.value), c.slider) << static_cast<int>(c.box) << ": " << c.value;
+}
+
+// Red is the low byte; a negative value keeps its sign in the first part that
+// is not whole, rounding down on the way.
+TEST(SplitColourValue, TakesTheValueApartLowByteFirst) {
+  const struct { std::int64_t value, red, green, blue; } cases[] = {
+      {0x123456, 0x56, 0x34, 0x12}, {0xFFFFFF, 255, 255, 255}, {0, 0, 0, 0},
+      {-1, -1, -1, -1},             {-256, 0, -1, -1},         {-65536, 0, 0, -1}};
+  for (const auto& c : cases) {
+    const ColourValueParts parts = SplitColourValue(c.value);
+    EXPECT_EQ(parts.red, c.red) << c.value;
+    EXPECT_EQ(parts.green, c.green) << c.value;
+    EXPECT_EQ(parts.blue, c.blue) << c.value;
+  }
+}
+
+}  // namespace
+}  // namespace gs
