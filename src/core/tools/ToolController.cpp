@@ -9,11 +9,22 @@ namespace gs {
 
 namespace {
 
-bool IsShapeTool(int tool) { return tool >= ToolLine && tool <= ToolRoundedRectangle; }
-
 bool InsideImage(Point p) { return p.x >= 0 && p.y >= 0 && p.x < kImageSize && p.y < kImageSize; }
 
 }  // namespace
+
+ToolFamily FamilyOf(int tool) {
+  switch (tool) {
+    case ToolLasso: return ToolFamily::Lasso;
+    case ToolFloodFill:
+    case ToolText: return ToolFamily::OnPress;
+    case ToolLine:
+    case ToolRectangle:
+    case ToolCircle:
+    case ToolRoundedRectangle: return ToolFamily::Shape;
+    default: return ToolFamily::FreeHand;
+  }
+}
 
 ToolController::ToolController(EditorState& state, ViewGeometry view)
     : state_(state), view_(view), random_(TimeSeededRandom()) {}
@@ -49,7 +60,13 @@ bool ToolController::Press(MouseButtons buttons, double x, double y) {
   selecting_ = false;
   sprayRunning_ = false;
 
-  switch (state_.Tools.CurrentTool) {
+  const int tool = state_.Tools.CurrentTool;
+  if (FamilyOf(tool) == ToolFamily::Shape) {
+    pressPixel_ = p;
+    dragCopy_ = doc.WorkingImage;
+    return true;
+  }
+  switch (tool) {
     case ToolLasso: PressLasso(p, x, y); break;
     case ToolFloodFill:
       FloodFillSurface(doc.WorkingImage, p, doc.WorkingImage.GetPixel(p.x, p.y), Brush::Solid(c));
@@ -58,13 +75,6 @@ bool ToolController::Press(MouseButtons buttons, double x, double y) {
       // The text dialog is modal and takes the release with it.
       gesture_ = kNoButton;
       if (text_) text_(p.x, p.y, c);
-      break;
-    case ToolLine:
-    case ToolRectangle:
-    case ToolCircle:
-    case ToolRoundedRectangle:
-      anchor_ = p;
-      dragCopy_ = doc.WorkingImage;
       break;
     case ToolColorPicker: PickColour(buttons, p); break;
     default: FreeHand(p, c); break;
@@ -77,20 +87,20 @@ MoveResult ToolController::Move(MouseButtons buttons, double x, double y) {
   if (!IsPaintingButton(buttons)) return MoveResult::ShowStatus;
   if (buttons != gesture_) return MoveResult::NoChange;
   const Point p = view_.ViewToPixel(x, y);
-  switch (state_.Tools.CurrentTool) {
-    case ToolLasso: MoveLasso(p); break;
-    case ToolFloodFill:
-    case ToolText: return MoveResult::NoChange;
-    case ToolColorPicker:
+  const int tool = state_.Tools.CurrentTool;
+  switch (FamilyOf(tool)) {
+    case ToolFamily::Lasso: MoveLasso(p); break;
+    case ToolFamily::OnPress: return MoveResult::NoChange;
+    case ToolFamily::Shape: DrawShape(p, buttons); break;
+    case ToolFamily::FreeHand:
+      if (tool != ToolColorPicker) {
+        FreeHand(p, ButtonColour(buttons));
+        break;
+      }
       // Dragged off the image the picker keeps the last colour it took.
       if (!InsideImage(p)) return MoveResult::NoChange;
       PickColour(buttons, p);
       break;
-    case ToolLine:
-    case ToolRectangle:
-    case ToolCircle:
-    case ToolRoundedRectangle: DrawShape(p, buttons); break;
-    default: FreeHand(p, ButtonColour(buttons)); break;
   }
   return MoveResult::Repaint;
 }
@@ -103,7 +113,7 @@ bool ToolController::Release(MouseButton button, double x, double y) {
     const Point p = view_.ViewToPixel(x, y);
     const int tool = state_.Tools.CurrentTool;
     if (tool == ToolLasso) ReleaseLasso(p);
-    else if (IsShapeTool(tool) && dragCopy_) DrawShape(p, button);
+    else if (FamilyOf(tool) == ToolFamily::Shape && dragCopy_) DrawShape(p, button);
   }
   selecting_ = false;
   dragCopy_.reset();
@@ -123,29 +133,28 @@ bool ToolController::KeyPress(int charCode) {
   if (charCode != kCharEscape) return false;
   Document& doc = state_.Doc;
   if (GestureActive()) dragCancelled_ = true;
-  switch (state_.Tools.CurrentTool) {
-    case ToolLasso:
+  const int tool = state_.Tools.CurrentTool;
+  switch (FamilyOf(tool)) {
+    case ToolFamily::Lasso:
       // A block being moved goes back where it was.
       if (doc.MovingSelection && dragCopy_) doc.WorkingImage = *dragCopy_;
       doc.MovingSelection = false;
       selecting_ = false;
       doc.DestroyMask();
       return true;
-    case ToolSpray: sprayRunning_ = false; return false;
-    case ToolLine:
-    case ToolRectangle:
-    case ToolCircle:
-    case ToolRoundedRectangle:
+    case ToolFamily::Shape:
       if (!dragCopy_) return false;
       doc.WorkingImage = *dragCopy_;
       return true;
-    default: return false;
+    default:
+      if (tool == ToolSpray) sprayRunning_ = false;
+      return false;
   }
 }
 
 bool ToolController::SprayTick() {
   if (!sprayRunning_) return false;
-  SprayBurst(state_.Doc.WorkingImage, anchor_, state_.Tools.SpraySize, ButtonColour(gesture_), random_);
+  SprayBurst(state_.Doc.WorkingImage, sprayPoint_, state_.Tools.SpraySize, ButtonColour(gesture_), random_);
   return true;
 }
 
@@ -176,7 +185,7 @@ void ToolController::FreeHand(Point p, Colour c) {
     case ToolPaintbrush: StampBrush(image, state_.Tools.BrushShape, p, c); break;
     case ToolSpray:
       SprayBurst(image, p, state_.Tools.SpraySize, c, random_);
-      anchor_ = p;
+      sprayPoint_ = p;
       sprayRunning_ = true;
       break;
     default: break;
@@ -189,25 +198,25 @@ Rect ToolController::SelectionOnView() const {
   return view_.SelectionViewRect(doc.Selection.Normalised());
 }
 
-// The far corner of a box dragged from the anchor: the cursor's pixel is
-// included when the drag goes right or down, and the box stops one short of
-// the anchor when it goes left or up (boxes leave out their right and bottom).
+// The far corner of a box dragged from the pressed pixel: the cursor's pixel
+// is included when the drag goes right or down, and the box stops one short of
+// the pressed pixel when it goes left or up (boxes leave out their right and bottom).
 Point ToolController::BoxEnd(Point p) const {
-  return {p.x >= anchor_.x ? p.x + 1 : p.x, p.y >= anchor_.y ? p.y + 1 : p.y};
+  return {p.x >= pressPixel_.x ? p.x + 1 : p.x, p.y >= pressPixel_.y ? p.y + 1 : p.y};
 }
 
 void ToolController::PressLasso(Point p, double x, double y) {
   Document& doc = state_.Doc;
   if (SelectionOnView().Contains(RoundHalfEven(x), RoundHalfEven(y))) {
     doc.MovingSelection = true;
-    anchor_ = {p.x - doc.Selection.left, p.y - doc.Selection.top};
+    grabOffset_ = {p.x - doc.Selection.left, p.y - doc.Selection.top};
     dragCopy_ = doc.WorkingImage;
     return;
   }
   doc.MovingSelection = false;
   doc.Selection = {p.x, p.y, p.x, p.y};
   doc.SelectionActive = false;
-  anchor_ = p;
+  pressPixel_ = p;
   selecting_ = true;
 }
 
@@ -250,7 +259,7 @@ void ToolController::PlaceMovedBlock(Point p) {
   const Rect& s = doc.Selection;
   doc.WorkingImage = *dragCopy_;
   doc.ClearToTransparent(s);
-  BitBlt(doc.WorkingImage, p.x - anchor_.x, p.y - anchor_.y, s.Width(), s.Height(), &*dragCopy_, s.left,
+  BitBlt(doc.WorkingImage, p.x - grabOffset_.x, p.y - grabOffset_.y, s.Width(), s.Height(), &*dragCopy_, s.left,
          s.top, rop::kSrcCopy);
 }
 
@@ -260,7 +269,7 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   const Colour c = ButtonColour(button);
   const ToolOptions& options = state_.Tools;
   if (options.CurrentTool == ToolLine) {
-    DrawLine(image, anchor_, p, Pen::Solid(c, options.LineWidth + 1));
+    DrawLine(image, pressPixel_, p, Pen::Solid(c, options.LineWidth + 1));
     image.SetPixel(p.x, p.y, c);  // both ends painted
     return;
   }
@@ -270,7 +279,7 @@ void ToolController::DrawShape(Point p, MouseButtons button) {
   const Pen pen = style == 0 ? Pen::Solid(c) : style == 1 ? Pen::Solid(state_.ForeColour) : Pen::Null();
   const Brush brush = style == 0 ? Brush::Hollow() : Brush::Solid(state_.BackColour);
   const Point end = BoxEnd(p);
-  const Rect box = Rect{anchor_.x, anchor_.y, end.x, end.y}.Normalised();
+  const Rect box = Rect{pressPixel_.x, pressPixel_.y, end.x, end.y}.Normalised();
   switch (options.CurrentTool) {
     case ToolRectangle: DrawRectangle(image, box, pen, brush); break;
     case ToolCircle: DrawEllipse(image, box, pen, brush); break;

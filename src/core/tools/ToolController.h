@@ -5,11 +5,8 @@
 // what the view must do next (repaint, show the status text, keep the spray
 // timer running). It reads the painting colours at every event.
 //
-// Three families share the work: free-hand tools act on every press and move
-// (eraser, colour picker, pencil, paintbrush, spray), the anchored tools keep
-// a copy of the image from the press to the release (the four shapes with
-// their rubber band, and the lasso), and the rest act once on the press
-// (flood fill, text).
+// The tools fall into families (ToolFamily below); the shapes and the lasso
+// keep a copy of the image from the press to the release.
 
 #include <functional>
 #include <optional>
@@ -32,6 +29,13 @@ enum class MoveResult {
 // The pointer picture over the selection; the others are the tool indices 1
 // to 6, and 0 for the lasso, the text tool and the shapes.
 inline constexpr int kPointerOverSelection = 7;
+
+// How a tool takes the mouse: on every press and move (eraser, colour picker,
+// pencil, paintbrush, spray), with a rubber band from the press to the release
+// (the four shapes), selecting or moving a block (the lasso), or once on the
+// press (flood fill, text).
+enum class ToolFamily { FreeHand, Shape, Lasso, OnPress };
+ToolFamily FamilyOf(int tool);
 
 // The corner radius of the rounded rectangle: an ellipse 10 × 10 pixels.
 inline constexpr int kRoundRectCorner = 10;
@@ -79,8 +83,6 @@ class ToolController {
   int PointerPicture(double x, double y) const;
 
   bool GestureActive() const { return gesture_ != kNoButton; }
-  bool DragCancelled() const { return dragCancelled_; }
-  bool Selecting() const { return selecting_; }
 
  private:
   Colour ButtonColour(MouseButtons button) const;
@@ -101,7 +103,9 @@ class ToolController {
   ColourHandler colour_;
 
   MouseButtons gesture_ = kNoButton;  // the button whose press started the gesture
-  Point anchor_{};                    // pixel of the press, or the grab offset of a moved block
+  Point pressPixel_{};                // where a shape or a lasso selection started
+  Point grabOffset_{};                // the pressed pixel less the moved block's top left corner
+  Point sprayPoint_{};                // where the spray was last held, for the timer's bursts
   std::optional<Surface> dragCopy_;   // the image at the press, for rubber bands and moves
   bool dragCancelled_ = false;
   bool selecting_ = false;
