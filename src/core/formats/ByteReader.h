@@ -22,7 +22,6 @@ class ByteReader {
 
   bool Ok() const { return ok_; }
   std::size_t Offset() const { return offset_; }
-  std::size_t Remaining() const { return ok_ ? data_.size() - offset_ : 0; }
 
   std::uint8_t U8() { return static_cast<std::uint8_t>(Take(1)); }
   std::uint16_t U16() { return static_cast<std::uint16_t>(Take(2)); }

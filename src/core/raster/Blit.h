@@ -16,15 +16,11 @@ namespace rop {
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 inline constexpr std::uint32_t kSrcAnd = 0x008800C6;
 inline constexpr std::uint32_t kSrcPaint = 0x00EE0086;
-inline constexpr std::uint32_t kSrcInvert = 0x00660046;
 inline constexpr std::uint32_t kNotSrcCopy = 0x00330008;
 inline constexpr std::uint32_t kDstInvert = 0x00550009;
 inline constexpr std::uint32_t kPatCopy = 0x00F00021;
-inline constexpr std::uint32_t kPatInvert = 0x005A0049;
 inline constexpr std::uint32_t kPatAndDst = 0x00A000C9;  // PDa
 inline constexpr std::uint32_t kPatOrDst = 0x00FA0089;   // DPo
-inline constexpr std::uint32_t kBlackness = 0x00000042;
-inline constexpr std::uint32_t kWhiteness = 0x00FF0062;
 }  // namespace rop
 
 // Result bit = bit (P·4 + S·2 + D) of the operation index, for every bit of

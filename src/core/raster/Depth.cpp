@@ -47,7 +47,6 @@ const std::array<Colour, 2>& MonoColourTable() {
   static const std::array<Colour, 2> table = {0x000000, 0xFFFFFF};
   return table;
 }
-const std::array<Colour, 16>& StandardColourTable16() { return kStandard16; }
 const std::array<Colour, 256>& StandardColourTable256() {
   static const std::array<Colour, 256> table = Build256();
   return table;

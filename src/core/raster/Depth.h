@@ -13,7 +13,6 @@
 namespace gs {
 
 const std::array<Colour, 2>& MonoColourTable();
-const std::array<Colour, 16>& StandardColourTable16();
 const std::array<Colour, 256>& StandardColourTable256();
 // The default table for 1, 4 or 8 bits; empty for other depths.
 std::vector<Colour> DefaultColourTable(int bitCount);
