@@ -3,8 +3,8 @@
 // resources, field for field as stored: the MZ header, the PE headers and
 // resource directory, the 16-bit NE header and resource table, and the icon
 // group record both share. Each is read one field at a time (little-endian
-// whatever the host); the packed layouts and the static_asserts keep each
-// struct in step with the file.
+// whatever the host, see formats/HeaderFields.h); the packed layouts and the
+// static_asserts keep each struct in step with the file.
 
 #include <cstdint>
 

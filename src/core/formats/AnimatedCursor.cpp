@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "formats/ByteWriter.h"
+#include "formats/HeaderFields.h"
 
 namespace gs {
 namespace {
@@ -21,10 +22,8 @@ constexpr std::uint64_t RiffSizeAround(std::uint64_t framListSize) {
 }
 
 void WriteAniHeader(ByteWriter& w, const AniHeader& h) {
-  [[maybe_unused]] const auto start = w.Size();
-  for (std::uint32_t v : {h.cbSize, h.frames, h.steps, h.width, h.height, h.bitCount, h.planes, h.displayRate, h.flags})
-    w.U32(v);
-  assert(w.Size() - start == sizeof(AniHeader));
+  WriteFields<AniHeader>(w, h.cbSize, h.frames, h.steps, h.width, h.height, h.bitCount, h.planes, h.displayRate,
+                         h.flags);
 }
 
 // A chunk with its data and, when the data is odd-sized, the pad byte.

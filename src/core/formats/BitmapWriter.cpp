@@ -1,8 +1,8 @@
 #include "formats/BitmapWriter.h"
 
-#include <cassert>
 
 #include "formats/ByteWriter.h"
+#include "formats/HeaderFields.h"
 #include "formats/IconHeaders.h"
 #include "formats/IconWriter.h"
 #include "raster/Depth.h"
@@ -29,12 +29,7 @@ std::vector<std::uint8_t> EncodeBitmapFile(const Surface& image, int depth) {
 
   bytes.reserve(file.bfSize);
   ByteWriter w(bytes);
-  w.U16(file.bfType);
-  w.U32(file.bfSize);
-  w.U16(file.bfReserved1);
-  w.U16(file.bfReserved2);
-  w.U32(file.bfOffBits);
-  assert(w.Size() == sizeof(BitmapFileHeader));
+  WriteFields<BitmapFileHeader>(w, file.bfType, file.bfSize, file.bfReserved1, file.bfReserved2, file.bfOffBits);
   WriteBitmapInfoHeader(w, info);
   w.Bytes(table);
   w.Bytes(dib.bits);

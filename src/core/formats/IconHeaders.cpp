@@ -1,6 +1,6 @@
 #include "formats/IconHeaders.h"
 
-#include <cassert>
+#include "formats/HeaderFields.h"
 
 namespace gs {
 
@@ -42,40 +42,17 @@ BitmapInfoHeader ReadBitmapInfoHeader(ByteReader& r) {
 }
 
 void WriteIconDir(ByteWriter& w, const IconDir& h) {
-  [[maybe_unused]] const auto start = w.Size();
-  w.U16(h.idReserved);
-  w.U16(h.idType);
-  w.U16(h.idCount);
-  assert(w.Size() - start == sizeof(IconDir));
+  WriteFields<IconDir>(w, h.idReserved, h.idType, h.idCount);
 }
 
 void WriteIconDirEntry(ByteWriter& w, const IconDirEntry& e) {
-  [[maybe_unused]] const auto start = w.Size();
-  w.U8(e.bWidth);
-  w.U8(e.bHeight);
-  w.U8(e.bColorCount);
-  w.U8(e.bReserved);
-  w.U16(e.wPlanes);
-  w.U16(e.wBitCount);
-  w.U32(e.dwBytesInRes);
-  w.U32(e.dwImageOffset);
-  assert(w.Size() - start == sizeof(IconDirEntry));
+  WriteFields<IconDirEntry>(w, e.bWidth, e.bHeight, e.bColorCount, e.bReserved, e.wPlanes, e.wBitCount,
+                            e.dwBytesInRes, e.dwImageOffset);
 }
 
 void WriteBitmapInfoHeader(ByteWriter& w, const BitmapInfoHeader& h) {
-  [[maybe_unused]] const auto start = w.Size();
-  w.U32(h.biSize);
-  w.I32(h.biWidth);
-  w.I32(h.biHeight);
-  w.U16(h.biPlanes);
-  w.U16(h.biBitCount);
-  w.U32(h.biCompression);
-  w.U32(h.biSizeImage);
-  w.I32(h.biXPelsPerMeter);
-  w.I32(h.biYPelsPerMeter);
-  w.U32(h.biClrUsed);
-  w.U32(h.biClrImportant);
-  assert(w.Size() - start == sizeof(BitmapInfoHeader));
+  WriteFields<BitmapInfoHeader>(w, h.biSize, h.biWidth, h.biHeight, h.biPlanes, h.biBitCount, h.biCompression,
+                                h.biSizeImage, h.biXPelsPerMeter, h.biYPelsPerMeter, h.biClrUsed, h.biClrImportant);
 }
 
 }  // namespace gs

@@ -72,6 +72,9 @@ EncodedIcon EncodeIconFile(const Surface& image, Colour transparent, int depth, 
   entry.bWidth = kIconSide;
   entry.bHeight = kIconSide;
   entry.bColorCount = depth == 4 ? 16 : 0;
+  // Earlier versions stored 5 and 7 here for a two-colour image and 0 for the
+  // others; readers take the depth from the bitmap header, and the same bytes
+  // keep the files identical to theirs.
   entry.wPlanes = depth == 1 ? 5 : 0;
   entry.wBitCount = depth == 1 ? 7 : 0;
   entry.dwBytesInRes = bytesInRes;
@@ -88,6 +91,8 @@ EncodedIcon EncodeIconFile(const Surface& image, Colour transparent, int depth, 
 
   const DibBits dib = depth == 8 && mode == PaletteMode::Adaptive ? AdaptiveBits(blackened)
                                                                    : GetBitsAtDepth(blackened, depth);
+  // At 24 bits the header declares a one-entry table (biClrUsed 1) that no
+  // pixel uses; readers skip its four bytes. Earlier versions wrote blanks.
   if (depth == 24)
     w.Fill(4, 0x20);
   else

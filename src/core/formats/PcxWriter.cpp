@@ -1,8 +1,8 @@
 #include "formats/PcxWriter.h"
 
-#include <cassert>
 
 #include "formats/ByteWriter.h"
+#include "formats/HeaderFields.h"
 #include "formats/IconWriter.h"
 #include "raster/Depth.h"
 
@@ -13,24 +13,8 @@ constexpr int kMaxRun = 63;
 constexpr std::uint8_t kRunFlag = 0xC0;
 
 void WriteHeader(ByteWriter& w, const PcxHeader& h) {
-  [[maybe_unused]] const auto start = w.Size();
-  w.U8(h.manufacturer);
-  w.U8(h.version);
-  w.U8(h.encoding);
-  w.U8(h.bitsPerPixel);
-  w.U16(h.xMin);
-  w.U16(h.yMin);
-  w.U16(h.xMax);
-  w.U16(h.yMax);
-  w.U16(h.hDpi);
-  w.U16(h.vDpi);
-  w.Bytes(h.palette16);
-  w.U8(h.reserved);
-  w.U8(h.planes);
-  w.U16(h.bytesPerLine);
-  w.U16(h.paletteInfo);
-  w.Bytes(h.filler);
-  assert(w.Size() - start == sizeof(PcxHeader));
+  WriteFields<PcxHeader>(w, h.manufacturer, h.version, h.encoding, h.bitsPerPixel, h.xMin, h.yMin, h.xMax, h.yMax,
+                         h.hDpi, h.vDpi, h.palette16, h.reserved, h.planes, h.bytesPerLine, h.paletteInfo, h.filler);
 }
 
 // The table's colours as red, green, blue triples.
