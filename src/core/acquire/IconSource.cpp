@@ -1,6 +1,7 @@
 #include "acquire/IconSource.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "acquire/ExecutableHeaders.h"
 #include "formats/IconDirectory.h"
@@ -136,7 +137,7 @@ IconSource IconSourceFromBytes(Bytes bytes, const std::string& fileName, const I
 
 Outcome<IconSource> ReadIconSource(const std::string& path, const IconSourceLimits& limits) {
   using Result = Outcome<IconSource>;
-  const std::string fileName = path.substr(path.find_last_of('/') + 1);
+  const std::string fileName = std::filesystem::path(path).filename().string();
   auto head = ReadFileHead(path, kSniffBytes);
   if (!head) return Result::Failure(head.Reason());
   const IconSourceKind kind = KindOf(*head);

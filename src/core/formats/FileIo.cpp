@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 
 namespace gs {
@@ -44,9 +45,8 @@ class FileDescriptor {
 constexpr int kMaxLinkHops = 40;
 
 std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  return folder.empty() ? "." : folder.string();
 }
 
 // The path a write really goes to: symbolic links are followed to their end,
@@ -160,7 +160,7 @@ Outcome<void> WriteFileAtomically(const std::string& requestedPath, std::span<co
   if (resolved.error) return Outcome<void>::Failure(ErrorText(resolved.error));
   const std::string& path = resolved.path;
   const std::string folder = FolderOf(path);
-  const std::string base = path.substr(path.find_last_of('/') + 1);
+  const std::string base = std::filesystem::path(path).filename().string();
   if (base.empty()) return Outcome<void>::Failure(ErrorText(EISDIR));
 
   struct stat old {};

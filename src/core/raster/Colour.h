@@ -2,6 +2,7 @@
 // Colour values as the icon formats and the editor pass them: 0x00BBGGRR,
 // red in the low byte. Everything in the core speaks this form.
 
+#include <algorithm>
 #include <cstdint>
 
 namespace gs {
@@ -28,8 +29,7 @@ constexpr ColourParts SplitColour(Colour c) { return {RedOf(c), GreenOf(c), Blue
 
 // Composes a colour from parts, clamping each into 0..255.
 constexpr Colour ClampedRgb(int r, int g, int b) {
-  auto clamp = [](int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); };
-  return Rgb(clamp(r), clamp(g), clamp(b));
+  return Rgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
 }
 
 }  // namespace gs
