@@ -1,5 +1,7 @@
 #include "ui/main/EditView.h"
 
+#include <QMetaMethod>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +31,8 @@ Colour EditView::ShownColourAt(QPointF pos) const {
 void EditView::UpdateStatus(QPointF pos, Qt::MouseButtons buttons) {
   if (buttons == Qt::LeftButton || buttons == Qt::RightButton) return;
   const Colour c = ShownColourAt(pos);
-  if (c == kInvalidColour || !StatusSink) return;
-  StatusSink(QString::fromStdString(RgbStatusText(c)));
+  if (c == kInvalidColour) return;
+  emit statusText(QString::fromStdString(RgbStatusText(c)));
 }
 
 void EditView::paintEvent(QPaintEvent*) {
@@ -42,24 +44,20 @@ void EditView::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, image_);
 }
 
-void EditView::mousePressEvent(QMouseEvent* event) {
-  if (OnPress) OnPress(event);
-}
+void EditView::mousePressEvent(QMouseEvent* event) { emit pressed(event); }
 
 void EditView::mouseMoveEvent(QMouseEvent* event) {
-  if (OnMove)
-    OnMove(event);
+  if (isSignalConnected(QMetaMethod::fromSignal(&EditView::moved)))
+    emit moved(event);
   else
     UpdateStatus(event->position(), event->buttons());
 }
 
-void EditView::mouseReleaseEvent(QMouseEvent* event) {
-  if (OnRelease) OnRelease(event);
-}
+void EditView::mouseReleaseEvent(QMouseEvent* event) { emit released(event); }
 
 void EditView::keyPressEvent(QKeyEvent* event) {
-  if (OnKey)
-    OnKey(event);
+  if (isSignalConnected(QMetaMethod::fromSignal(&EditView::keyPressed)))
+    emit keyPressed(event);
   else
     QWidget::keyPressEvent(event);
 }

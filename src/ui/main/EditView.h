@@ -1,11 +1,10 @@
 #pragma once
-// The enlarged editing view `picIcon`. It shows what RePaint rendered and hands
-// mouse and key events to whoever installed handlers (the tools); without
-// handlers it only keeps the status line.
+// The enlarged editing view `picIcon`. It shows what RePaint rendered and
+// reports mouse and key events by its signals, as the other views do; while
+// nothing takes its moves it keeps the status line itself.
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 #include "document/ViewGeometry.h"
 
@@ -24,17 +23,19 @@ class EditView : public QWidget {
   // The colour the view shows at a point, rounded to whole view pixels.
   Colour ShownColourAt(QPointF pos) const;
 
-  // Event hand-over; each returns after the handler ran.
-  std::function<void(QMouseEvent*)> OnPress;
-  std::function<void(QMouseEvent*)> OnMove;
-  std::function<void(QMouseEvent*)> OnRelease;
-  std::function<void(QKeyEvent*)> OnKey;
-  // Where the "RGB:" text goes.
-  std::function<void(const QString&)> StatusSink;
-
   // The status text for a move with `buttons` held: shown unless exactly the
   // left or exactly the right button is held.
   void UpdateStatus(QPointF pos, Qt::MouseButtons buttons);
+
+ signals:
+  // The events as they come, in view coordinates; the receivers run before
+  // the view goes on.
+  void pressed(QMouseEvent* event);
+  void moved(QMouseEvent* event);
+  void released(QMouseEvent* event);
+  void keyPressed(QKeyEvent* event);
+  // The "RGB:" text for the status line.
+  void statusText(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -286,7 +286,7 @@ void MainWindow::BuildBody() {
 
   view_ = new EditView(body_);
   view_->setGeometry(v);
-  view_->StatusSink = [this](const QString& text) { SetStatusText(text); };
+  connect(view_, &EditView::statusText, this, &MainWindow::SetStatusText);
 
   toolsFrame_ = new QFrame(body_);
   toolsFrame_->setObjectName(QStringLiteral("fraTools"));

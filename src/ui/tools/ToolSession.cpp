@@ -92,10 +92,10 @@ ToolSession::ToolSession(MainWindow& window)
   });
 
   EditView* view = window.View();
-  view->OnPress = [this](QMouseEvent* e) { Press(e); };
-  view->OnMove = [this](QMouseEvent* e) { Move(e); };
-  view->OnRelease = [this](QMouseEvent* e) { Release(e); };
-  view->OnKey = [this](QKeyEvent* e) { Key(e); };
+  connect(view, &EditView::pressed, this, &ToolSession::Press);
+  connect(view, &EditView::moved, this, &ToolSession::Move);
+  connect(view, &EditView::released, this, &ToolSession::Release);
+  connect(view, &EditView::keyPressed, this, &ToolSession::Key);
 
   const struct {
     const char* name;
