@@ -2,6 +2,7 @@
 #include <QTextBrowser>
 #include <cstdio>
 
+#include "ui/main/ActionNames.h"
 #include "ui/main/Application.h"
 #include "ui/main/MainWindow.h"
 
@@ -15,7 +16,7 @@ int ReportSelfCheck(gs::ui::MainWindow& window) {
   std::printf("window icon: %s\n", icon.isNull()            ? "none"
                                    : icon.name().isEmpty() ? "built-in pictures"
                                                            : qPrintable(icon.name() + " from the icon theme"));
-  auto* howToUse = window.findChild<QAction*>(QStringLiteral("mnuHelp_0"));
+  auto* howToUse = window.findChild<QAction*>(QString::fromLatin1(gs::ui::action::kHowToUse));
   if (howToUse) howToUse->trigger();
   const auto* help = window.findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
   const bool helpFound = help && !help->document()->isEmpty();

@@ -10,6 +10,7 @@
 #include "ui/files/AniDialog.h"
 #include "ui/files/NativePath.h"
 #include "ui/files/RecentFiles.h"
+#include "ui/main/ActionNames.h"
 #include "ui/main/Areas.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SurfaceView.h"
@@ -61,16 +62,16 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, slot);
   };
-  hook("mnuFile_0", [this] { New(); });
-  hook("mnuFile_1", [this] { Open(); });
-  hook("mnuFile_2", [this] { Save(); });
-  hook("mnuFile_3", [this] { SaveAs(); });
-  hook("mnuFile_8", [this] { CreateAnimatedCursor(); });
-  hook("mnuExport_0", [this] { Export(SaveDialog::Kind::Cursor); });
-  hook("mnuExport_1", [this] { Export(SaveDialog::Kind::Bitmap); });
-  hook("mnuExport_2", [this] { Export(SaveDialog::Kind::Pcx); });
+  hook(action::kNew, [this] { New(); });
+  hook(action::kOpen, [this] { Open(); });
+  hook(action::kSave, [this] { Save(); });
+  hook(action::kSaveAs, [this] { SaveAs(); });
+  hook(action::kCreateAnimatedCursor, [this] { CreateAnimatedCursor(); });
+  hook(action::kExportCursor, [this] { Export(SaveDialog::Kind::Cursor); });
+  hook(action::kExportBitmap, [this] { Export(SaveDialog::Kind::Bitmap); });
+  hook(action::kExportPcx, [this] { Export(SaveDialog::Kind::Pcx); });
   for (int k = 1; k <= kRecentFileCount; ++k) {
-    QAction* action = window_.Action(QStringLiteral("mnuFile_%1").arg(11 + k));
+    QAction* action = window_.Action(action::RecentFile(k));
     connect(action, &QAction::triggered, this, [this, k] { OpenRecent(k); });
   }
   if (auto* fileMenu = window_.findChild<QMenu*>(QStringLiteral("mnuFilePop")))
@@ -295,7 +296,7 @@ void FileCommands::CreateAnimatedCursor() {
 
 void FileCommands::RefreshRecentMenu() {
   for (int k = 1; k <= kRecentFileCount; ++k) {
-    QAction* action = window_.Action(QStringLiteral("mnuFile_%1").arg(11 + k));
+    QAction* action = window_.Action(action::RecentFile(k));
     // An ampersand in a path is shown, not taken as a shortcut mark.
     action->setText(FromNative(recent_.MenuCaption(k)).replace(QLatin1Char('&'), QStringLiteral("&&")));
     action->setEnabled(recent_.IsEnabled(k));

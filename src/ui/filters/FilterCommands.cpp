@@ -15,6 +15,7 @@
 #include "ui/filters/RotateDialog.h"
 #include "ui/filters/ScatterDialog.h"
 #include "ui/filters/TextDialog.h"
+#include "ui/main/ActionNames.h"
 #include "ui/main/Areas.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SurfaceImage.h"
@@ -51,31 +52,28 @@ Colour HighlightColour() { return FromQColor(QGuiApplication::palette().color(QP
 }  // namespace
 
 void InstallFilterCommands(MainWindow& window) {
-  // The Flip menu's "Horizontal" turns the image upside down and "Vertical"
-  // mirrors it left to right (the toolbar names them the other way round).
-  static constexpr Mirror kFlips[] = {Mirror::UpsideDown, Mirror::LeftRight};
-  for (int i = 0; i < 2; ++i)
-    BindCommand(window, QStringLiteral("mnuFlip_%1").arg(i), [i](Document& doc) { FlipCommand(doc, kFlips[i]); });
-  static constexpr QuarterTurn kTurns[] = {QuarterTurn::Clockwise, QuarterTurn::Counterclockwise,
-                                           QuarterTurn::HalfTurn};
-  for (int i = 0; i < 3; ++i)
-    BindCommand(window, QStringLiteral("mnuRotate_%1").arg(i), [i](Document& doc) { RotateCommand(doc, kTurns[i]); });
-  Bind(window, QStringLiteral("mnuRotate_3"), [&window] { RotateDialog::ShowFor(window); });
+  BindCommand(window, action::kFlipUpsideDown, [](Document& doc) { FlipCommand(doc, Mirror::UpsideDown); });
+  BindCommand(window, action::kFlipLeftRight, [](Document& doc) { FlipCommand(doc, Mirror::LeftRight); });
+  BindCommand(window, action::kRotateClockwise, [](Document& doc) { RotateCommand(doc, QuarterTurn::Clockwise); });
+  BindCommand(window, action::kRotateCounterclockwise,
+              [](Document& doc) { RotateCommand(doc, QuarterTurn::Counterclockwise); });
+  BindCommand(window, action::kRotateHalfTurn, [](Document& doc) { RotateCommand(doc, QuarterTurn::HalfTurn); });
+  Bind(window, action::kRotateByAngle, [&window] { RotateDialog::ShowFor(window); });
 
-  Bind(window, QStringLiteral("mnuEffects_0"), [&window] { RunModal<ResampleDialog>(window); });
-  BindCommand(window, QStringLiteral("mnuEffects_3"), InterchangeColors);
-  Bind(window, QStringLiteral("mnuEffects_4"), [&window] { RunModal<ScatterDialog>(window); });
-  Bind(window, QStringLiteral("mnuEffects_5"), [&window] { RunModal<DuotoneDialog>(window); });
-  BindCommand(window, QStringLiteral("mnuEffects_6"), [&window](Document& doc) {
+  Bind(window, action::kAdjustDimensions, [&window] { RunModal<ResampleDialog>(window); });
+  BindCommand(window, action::kInterchangeColours, InterchangeColors);
+  Bind(window, action::kScatter, [&window] { RunModal<ScatterDialog>(window); });
+  Bind(window, action::kDuotone, [&window] { RunModal<DuotoneDialog>(window); });
+  BindCommand(window, action::kReplaceColour, [&window](Document& doc) {
     ReplaceColor(doc, window.State().ForeColour, window.State().BackColour);
   });
-  static constexpr ColourReduction kReductions[] = {ColourReduction::BlackAndWhite, ColourReduction::Colours16,
-                                                    ColourReduction::Colours256};
-  for (int i = 0; i < 3; ++i)
-    BindCommand(window, QStringLiteral("mnuConvert_%1").arg(i),
-                [i](Document& doc) { ReduceColours(doc, kReductions[i]); });
-  Bind(window, QStringLiteral("mnuEffects_8"), [&window] { RunModal<CrystalDialog>(window); });
-  BindCommand(window, QStringLiteral("mnuEffects_9"), [](Document& doc) { ShadeCommand(doc, HighlightColour()); });
+  BindCommand(window, action::kReduceToBlackAndWhite,
+              [](Document& doc) { ReduceColours(doc, ColourReduction::BlackAndWhite); });
+  BindCommand(window, action::kReduceTo16Colours, [](Document& doc) { ReduceColours(doc, ColourReduction::Colours16); });
+  BindCommand(window, action::kReduceTo256Colours,
+              [](Document& doc) { ReduceColours(doc, ColourReduction::Colours256); });
+  Bind(window, action::kCrystallize, [&window] { RunModal<CrystalDialog>(window); });
+  BindCommand(window, action::kShadeRect, [](Document& doc) { ShadeCommand(doc, HighlightColour()); });
 
   window.SetTextToolHandler([&window](int px, int py, Colour c) { RunTextDialog(window, px, py, c); });
 }

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "ui/main/ActionNames.h"
 #include "ui/main/Areas.h"
 #include "ui/main/ColourSwatch.h"
 #include "ui/main/EditView.h"
@@ -96,7 +97,7 @@ MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* 
   BuildBody();
   BuildToolbar();
 
-  state_.Doc.UndoAvailabilityChanged = [this](bool available) { Action("mnuEdit_0")->setEnabled(available); };
+  state_.Doc.UndoAvailabilityChanged = [this](bool available) { Action(action::kUndo)->setEnabled(available); };
 
   // The areas, in the order their start-up steps run.
   InstallToolCommands(*this);

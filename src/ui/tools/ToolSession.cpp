@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "tools/EditClipboard.h"
+#include "ui/main/ActionNames.h"
 #include "ui/main/EditView.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SurfaceImage.h"
@@ -100,7 +101,8 @@ ToolSession::ToolSession(MainWindow& window)
   const struct {
     const char* name;
     void (ToolSession::*run)();
-  } edits[] = {{"mnuEdit_2", &ToolSession::Cut}, {"mnuEdit_3", &ToolSession::Copy}, {"mnuEdit_4", &ToolSession::Paste}};
+  } edits[] = {
+      {action::kCut, &ToolSession::Cut}, {action::kCopy, &ToolSession::Copy}, {action::kPaste, &ToolSession::Paste}};
   for (const auto& edit : edits) {
     QAction* action = window.Action(QString::fromLatin1(edit.name));
     action->setEnabled(true);
