@@ -13,22 +13,17 @@
 namespace gs::ui {
 
 DuotoneDialog::DuotoneDialog(MainWindow& window) : QDialog(&window), window_(window) {
-  setObjectName(QStringLiteral("frmDuoTone"));
-  setWindowTitle(QStringLiteral("DuoTone"));
+  NameDialog(this, QStringLiteral("frmDuoTone"), QStringLiteral("DuoTone"));
 
-  auto* original = MakeActualSizeBox(window, this, QStringLiteral("picOrg"), window.Doc().WorkingImage);
-  sample_ = MakeActualSizeBox(window, this, QStringLiteral("picSample"), window.Doc().WorkingImage);
+  const auto [original, sample] = MakePreviewBoxes(window, this);
+  sample_ = sample;
   swatch_ = new ColourSwatch(this, kInitialDuotoneColour);
   swatch_->setObjectName(QStringLiteral("picDuoColor"));
   swatch_->setFixedSize(24, 24);
   auto* choose = new QPushButton(QStringLiteral("..."), this);
   choose->setObjectName(QStringLiteral("cmdColor"));
   choose->setFixedWidth(32);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
+  const auto [ok, cancel] = MakeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("cmdOK"));
 
   auto* colourRow = new QHBoxLayout;
   colourRow->addWidget(new QLabel(QStringLiteral("Duotone color:"), this));
@@ -47,7 +42,6 @@ DuotoneDialog::DuotoneDialog(MainWindow& window) : QDialog(&window), window_(win
 
   connect(choose, &QPushButton::clicked, this, &DuotoneDialog::ChooseColour);
   connect(ok, &QPushButton::clicked, this, &DuotoneDialog::Accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   ReDrawDuo();
   ok->setFocus();
 }
@@ -64,9 +58,7 @@ void DuotoneDialog::ChooseColour() {
 }
 
 void DuotoneDialog::Accept() {
-  ApplyDuotone(window_.Doc(), DuotoneColour());
-  window_.RePaint();
-  accept();
+  ApplyAndAccept(this, window_, [this](Document& doc) { ApplyDuotone(doc, DuotoneColour()); });
 }
 
 }  // namespace gs::ui

@@ -11,8 +11,7 @@
 namespace gs::ui {
 
 ResampleDialog::ResampleDialog(MainWindow& window) : QDialog(&window), window_(window) {
-  setObjectName(QStringLiteral("frmResample"));
-  setWindowTitle(QStringLiteral("  Adjust Dimensions"));
+  NameDialog(this, QStringLiteral("frmResample"), QStringLiteral("  Adjust Dimensions"));
 
   const ResampleFields initial = InitialResampleFields(window.Doc());
   auto* dimensions = new QGroupBox(QStringLiteral(" Icon Image Dimensions "), this);
@@ -29,13 +28,9 @@ ResampleDialog::ResampleDialog(MainWindow& window) : QDialog(&window), window_(w
   offsetForm->addRow(QStringLiteral("X:"), offX_);
   offsetForm->addRow(QStringLiteral("Y:"), offY_);
 
-  auto* original = MakeActualSizeBox(window, this, QStringLiteral("picOrg"), window.Doc().WorkingImage);
-  sample_ = MakeActualSizeBox(window, this, QStringLiteral("picSample"), window.Doc().WorkingImage);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
+  const auto [original, sample] = MakePreviewBoxes(window, this);
+  sample_ = sample;
+  const auto [ok, cancel] = MakeDialogButtons(this, QStringLiteral("OK"), QStringLiteral("cmdOK"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(dimensions, 0, 0, 1, 2);
@@ -50,7 +45,6 @@ ResampleDialog::ResampleDialog(MainWindow& window) : QDialog(&window), window_(w
   for (QLineEdit* field : {width_, height_, offX_, offY_})
     connect(field, &QLineEdit::textChanged, this, &ResampleDialog::ReDrawResample);
   connect(ok, &QPushButton::clicked, this, &ResampleDialog::Accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   ReDrawResample();
 }
 
@@ -61,9 +55,7 @@ ResampleFields ResampleDialog::Fields() const {
 void ResampleDialog::ReDrawResample() { sample_->setSurface(gs::ReDrawResample(window_.Doc(), Fields())); }
 
 void ResampleDialog::Accept() {
-  ApplyResample(window_.Doc(), Fields());
-  window_.RePaint();
-  accept();
+  ApplyAndAccept(this, window_, [this](Document& doc) { ApplyResample(doc, Fields()); });
 }
 
 }  // namespace gs::ui

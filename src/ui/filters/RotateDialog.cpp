@@ -6,13 +6,13 @@
 #include <QScrollBar>
 
 #include "filters/Transforms.h"
+#include "ui/filters/FilterDialogSupport.h"
 #include "ui/main/MainWindow.h"
 
 namespace gs::ui {
 
 RotateDialog::RotateDialog(MainWindow& window) : QDialog(&window), window_(window) {
-  setObjectName(QStringLiteral("frmRotate"));
-  setWindowTitle(QStringLiteral(" Rotation Settings"));
+  NameDialog(this, QStringLiteral("frmRotate"), QStringLiteral(" Rotation Settings"));
   setModal(false);
 
   auto* prompt = new QLabel(QStringLiteral("Set Rotation Angle (0 -360  Degrees)"), this);
@@ -24,11 +24,7 @@ RotateDialog::RotateDialog(MainWindow& window) : QDialog(&window), window_(windo
   angleText_->setObjectName(QStringLiteral("txtAngle"));
   angleText_->setMinimumWidth(30);
   angleText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  auto* apply = new QPushButton(QStringLiteral("Apply"), this);
-  apply->setObjectName(QStringLiteral("cmdApply"));
-  apply->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
+  const auto [apply, cancel] = MakeDialogButtons(this, QStringLiteral("Apply"), QStringLiteral("cmdApply"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(prompt, 0, 0, 1, 4);
@@ -39,7 +35,6 @@ RotateDialog::RotateDialog(MainWindow& window) : QDialog(&window), window_(windo
 
   connect(angle_, &QScrollBar::valueChanged, this, [this](int v) { angleText_->setText(QString::number(v)); });
   connect(apply, &QPushButton::clicked, this, &RotateDialog::Apply);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 }
 
 RotateDialog* RotateDialog::ShowFor(MainWindow& window) {

@@ -12,28 +12,18 @@
 namespace gs::ui {
 
 ScatterDialog::ScatterDialog(MainWindow& window) : QDialog(&window), window_(window) {
-  setObjectName(QStringLiteral("frmEarthQuake"));
-  setWindowTitle(QStringLiteral(" Scatter Effect Settings"));
+  NameDialog(this, QStringLiteral("frmEarthQuake"), QStringLiteral(" Scatter Effect Settings"));
 
-  slider_ = new QSlider(Qt::Horizontal, this);
-  slider_->setObjectName(QStringLiteral("Slider1"));
-  slider_->setRange(1, 10);
-  slider_->setValue(1);
-  slider_->setTickPosition(QSlider::TicksBelow);
-  slider_->setPageStep(1);
+  slider_ = MakeStepSlider(this, 1, 10);
   auto* scale = new QLabel(QStringLiteral("Low                       Med                       Max"), this);
   // The first preview uses the field's own start value, not the slider's.
   intensity_ = MakeField(this, QStringLiteral("txtIntense"), QString::number(kInitialScatterShift));
   intensity_->setMaximumWidth(48);
   ends_ = new QCheckBox(QStringLiteral("Show ends"), this);
   ends_->setObjectName(QStringLiteral("chkEnds"));
-  auto* original = MakeActualSizeBox(window, this, QStringLiteral("picOrg"), window.Doc().WorkingImage);
-  sample_ = MakeActualSizeBox(window, this, QStringLiteral("picSample"), window.Doc().WorkingImage);
-  auto* apply = new QPushButton(QStringLiteral("Apply"), this);
-  apply->setObjectName(QStringLiteral("cmdOK"));
-  apply->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
+  const auto [original, sample] = MakePreviewBoxes(window, this);
+  sample_ = sample;
+  const auto [apply, cancel] = MakeDialogButtons(this, QStringLiteral("Apply"), QStringLiteral("cmdOK"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(slider_, 0, 0, 1, 3);
@@ -49,7 +39,6 @@ ScatterDialog::ScatterDialog(MainWindow& window) : QDialog(&window), window_(win
   connect(intensity_, &QLineEdit::textChanged, this, &ScatterDialog::ReDrawQuake);
   connect(ends_, &QCheckBox::clicked, this, &ScatterDialog::ReDrawQuake);
   connect(apply, &QPushButton::clicked, this, &ScatterDialog::Apply);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   ReDrawQuake();
 }
 
@@ -58,9 +47,7 @@ void ScatterDialog::ReDrawQuake() {
 }
 
 void ScatterDialog::Apply() {
-  ApplyScatter(window_.Doc(), FieldNumber(intensity_), ends_->isChecked());
-  window_.RePaint();
-  accept();
+  ApplyAndAccept(this, window_, [this](Document& doc) { ApplyScatter(doc, FieldNumber(intensity_), ends_->isChecked()); });
 }
 
 }  // namespace gs::ui
