@@ -7,6 +7,7 @@
 
 #include "document/Document.h"
 #include "raster/Blit.h"
+#include "support/PixelPicture.h"
 
 namespace gs::test {
 
@@ -18,21 +19,13 @@ inline const std::map<char, Colour> kPalette = {
     {'W', 0xFFFFFF}, {'B', Rgb(0, 0, 255)}, {'C', Rgb(0, 255, 255)}, {'H', Rgb(0, 0, 200)}, {'s', Rgb(0x12, 0, 0)},
     {'g', Rgb(0x12, 0x34, 0x56)}};
 
-inline Surface FromGrid(const Grid& rows) {
-  Surface s(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-  for (int y = 0; y < s.Height(); ++y)
-    for (int x = 0; x < s.Width(); ++x) s.SetPixel(x, y, kPalette.at(rows[y][x]));
-  return s;
-}
+inline Surface FromGrid(const Grid& rows) { return testing::SurfaceFromRows(rows, kPalette); }
 
 // The top left w × h pixels; colours missing from the palette show as '?'.
 inline Grid ToGrid(const Surface& s, int w, int h) {
-  Grid rows(h, std::string(w, '?'));
-  for (const auto& [key, colour] : kPalette)
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x)
-        if (s.GetPixel(x, y) == colour) rows[y][x] = key;
-  return rows;
+  std::map<Colour, char> key;
+  for (const auto& [c, colour] : kPalette) key[colour] = c;
+  return testing::PictureRows(s, {0, 0, w, h}, key);
 }
 
 // A document with `image` at its top left corner and `selection` active unless empty.

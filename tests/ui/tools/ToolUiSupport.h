@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "support/PixelPicture.h"
 #include "ui/main/ColourSwatch.h"
 #include "ui/main/EditView.h"
 #include "ui/main/MainWindow.h"
@@ -28,18 +29,16 @@ inline int Count(const Surface& s, Colour c) {
 
 // Rows of '#' (pixel == ink), 'o' (== other) and '.' over the block r, rows ended by '/'.
 inline std::string Picture(const Surface& s, const Rect& r, Colour ink, std::optional<Colour> other = {}) {
+  std::map<Colour, char> key = {{ink, '#'}};
+  if (other) key.emplace(*other, 'o');
   std::string out;
-  for (int y = r.top; y < r.bottom; ++y, out += '/')
-    for (int x = r.left; x < r.right; ++x) out += s.GetPixel(x, y) == ink ? '#' : s.GetPixel(x, y) == other ? 'o' : '.';
+  for (const std::string& row : gs::testing::PictureRows(s, r, key, '.')) out += row + '/';
   return out;
 }
 
 class ToolUiTest : public ::testing::Test {
  protected:
   ToolUiTest() : window(std::make_unique<MainWindow>(&prompter)) {
-    // QTest remembers buttons that earlier tests pressed and never released;
-    // start with none held, or every press here would count as a second button.
-    QTestPrivate::qtestMouseButtons = Qt::NoButton;
     window->SetForeColour(kRed);
     window->SetBackColour(kBlue);
   }
@@ -66,8 +65,16 @@ class ToolUiTest : public ::testing::Test {
     QTest::mouseClick(p, b, {}, QPoint(static_cast<int>(fx * p->width()), static_cast<int>(fy * p->height())));
   }
 
-  void Press(int px, int py, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(view(), b, {}, At(px, py)); }
-  void Release(int px, int py, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(view(), b, {}, At(px, py)); }
+  // Presses and releases as the window system delivers them, with the buttons
+  // this fixture holds: nothing carries over from an earlier test.
+  void Press(int px, int py, Qt::MouseButton b = Qt::LeftButton) {
+    held_ |= b;
+    Send(QEvent::MouseButtonPress, At(px, py), b);
+  }
+  void Release(int px, int py, Qt::MouseButton b = Qt::LeftButton) {
+    held_ &= ~Qt::MouseButtons(b);
+    Send(QEvent::MouseButtonRelease, At(px, py), b);
+  }
   // A move with the buttons held, as the window system delivers it.
   void MoveTo(int px, int py, Qt::MouseButtons held = Qt::LeftButton) {
     const QPointF pos(At(px, py));
@@ -86,6 +93,13 @@ class ToolUiTest : public ::testing::Test {
 
   ScriptedPrompter prompter;
   std::unique_ptr<MainWindow> window;
+
+ private:
+  void Send(QEvent::Type type, QPointF pos, Qt::MouseButton b) {
+    QMouseEvent event(type, pos, view()->mapToGlobal(pos), b, held_, Qt::NoModifier);
+    QApplication::sendEvent(view(), &event);
+  }
+  Qt::MouseButtons held_;
 };
 
 }  // namespace gs::ui::test
