@@ -66,7 +66,6 @@ class FilterUiTest : public ::testing::Test {
 struct EntryCase {
   const char* action;
   const char* button;  // the toolbar twin, if any
-  const char* caption;  // the button's tooltip or the dialog's title
   void (*expected)(Document&);
   int (*dialog)(QDialog&) = nullptr;  // sets the dialog's controls and confirms
 };
@@ -83,7 +82,6 @@ TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
   c.expected(expected);
   if (c.dialog)
     prompter.dialogs.push_back([&](QDialog& dialog) {
-      EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);
       const int result = c.dialog(dialog);
       auto* preview = dialog.findChild<SurfaceView*>(QStringLiteral("picSample"));  // Crystallize has none
       if (preview) {
@@ -92,7 +90,6 @@ TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
       return result;
     });
   if (auto* button = c.button ? Child<QToolButton>(window, c.button) : nullptr) {
-    EXPECT_EQ(button->toolTip().toStdString(), c.caption);
     button->click();
   } else {
     Trigger(c.action);
@@ -103,37 +100,36 @@ TEST_P(FilterEntryTest, RunsItsCommandAndRepaints) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, FilterEntryTest,
     ::testing::Values(
-        EntryCase{"mnuFlip_0", "tbFlipv", "Flip Image Vertically", [](Document& d) { FlipCommand(d, Mirror::UpsideDown); }},
-        EntryCase{"mnuFlip_1", "tbFliph", "Flip Image Horizontally", [](Document& d) { FlipCommand(d, Mirror::LeftRight); }},
-        EntryCase{"mnuRotate_0", "tbCW", "Rotate 90 Degrees Clockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Clockwise); }},
-        EntryCase{"mnuRotate_1", "tbACW", "Rotate 90 Degrees Anti-Clockwise", [](Document& d) { RotateCommand(d, QuarterTurn::Counterclockwise); }},
-        EntryCase{"mnuRotate_2", "tbSROT", "Rotate 180 Degrees", [](Document& d) { RotateCommand(d, QuarterTurn::HalfTurn); }},
-        EntryCase{"mnuEffects_6", "tbScolor", "Switch Colors", [](Document& d) { ReplaceColor(d, kFore, kBack); }},
-        EntryCase{"mnuEffects_3", nullptr, "", InterchangeColors},
-        EntryCase{"mnuConvert_2", nullptr, "", [](Document& d) { ReduceColours(d, ColourReduction::Colours256); }},
-        EntryCase{"mnuEffects_9", nullptr, "",
+        EntryCase{"mnuFlip_0", "tbFlipv", [](Document& d) { FlipCommand(d, Mirror::UpsideDown); }},
+        EntryCase{"mnuFlip_1", "tbFliph", [](Document& d) { FlipCommand(d, Mirror::LeftRight); }},
+        EntryCase{"mnuRotate_0", "tbCW", [](Document& d) { RotateCommand(d, QuarterTurn::Clockwise); }},
+        EntryCase{"mnuRotate_1", "tbACW", [](Document& d) { RotateCommand(d, QuarterTurn::Counterclockwise); }},
+        EntryCase{"mnuRotate_2", "tbSROT", [](Document& d) { RotateCommand(d, QuarterTurn::HalfTurn); }},
+        EntryCase{"mnuEffects_6", "tbScolor", [](Document& d) { ReplaceColor(d, kFore, kBack); }},
+        EntryCase{"mnuEffects_3", nullptr, InterchangeColors},
+        EntryCase{"mnuConvert_2", nullptr, [](Document& d) { ReduceColours(d, ColourReduction::Colours256); }},
+        EntryCase{"mnuEffects_9", nullptr,
                   [](Document& d) { ShadeCommand(d, FromQColor(QApplication::palette().color(QPalette::Highlight))); }},
         // Typed fields are read by their leading number, halves to even.
-        EntryCase{"mnuEffects_0", nullptr, "  Adjust Dimensions", [](Document& d) { ApplyResample(d, {-8, 4, 27, 6}); },
+        EntryCase{"mnuEffects_0", nullptr, [](Document& d) { ApplyResample(d, {-8, 4, 27, 6}); },
                   [](QDialog& d) {
                     Type(d, "txtNewWidth", "-8"); Type(d, "txtNewHeight", "4.5px"); Type(d, "txtOffX", "27");
                     return Click(d, "cmdOK");
                   }},
-        EntryCase{"mnuEffects_5", nullptr, "DuoTone", [](Document& d) { ApplyDuotone(d, Rgb(0, 255, 255)); },
+        EntryCase{"mnuEffects_5", nullptr, [](Document& d) { ApplyDuotone(d, Rgb(0, 255, 255)); },
                   [](QDialog& d) { Click(d, "cmdColor"); Click(d, "cmdColor"); return Click(d, "cmdOK"); }},
-        EntryCase{"mnuEffects_4", nullptr, " Scatter Effect Settings", [](Document& d) { ApplyScatter(d, 2, true); },
+        EntryCase{"mnuEffects_4", nullptr, [](Document& d) { ApplyScatter(d, 2, true); },
                   [](QDialog& d) {
                     Child<QSlider>(d, "Slider1")->setValue(2); Child<QCheckBox>(d, "chkEnds")->click();
                     return Click(d, "cmdOK");
                   }},
-        EntryCase{"mnuEffects_8", nullptr, " Crystallize Settings", [](Document& d) { Crystal(d, 7); },
+        EntryCase{"mnuEffects_8", nullptr, [](Document& d) { Crystal(d, 7); },
                   [](QDialog& d) { Child<QSlider>(d, "Slider1")->setValue(7); return Click(d, "Command1"); }}),
     [](const auto& info) { return std::string(info.param.action); });
 
 TEST_F(FilterUiTest, RotationDialogIsModelessAndAppliesTheAngleWithTheBackColour) {
   window.SetBackColour(0);
   auto* button = Child<QToolButton>(window, "tbAROT");
-  EXPECT_EQ(button->toolTip(), QStringLiteral("Rotate Arbitray Angle"));
   button->click();
   auto* dialog = Child<QDialog>(window, "frmRotate");
   ASSERT_NE(dialog, nullptr);
