@@ -17,14 +17,6 @@ inline void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton b
   QApplication::sendEvent(w, &e);
 }
 
-// A drag with `button` from `from` through `to`, released there.
-inline void Drag(QWidget* w, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-  SendMouse(w, QEvent::MouseButtonPress, from, button, button);
-  SendMouse(w, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, button);
-  SendMouse(w, QEvent::MouseMove, to, Qt::NoButton, button);
-  SendMouse(w, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
-}
-
 inline void Click(QWidget& d, const char* button) { QTest::mouseClick(Child<QPushButton>(d, button), Qt::LeftButton); }
 
 class AcquireWindowTest : public FileWindowTest {

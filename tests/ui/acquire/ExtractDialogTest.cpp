@@ -121,8 +121,13 @@ TEST_F(ExtractDialogTest, TheGridShowsEachIconAndTheLeftButtonChoosesOne) {
     EXPECT_EQ(Chosen(d), 0);
     EXPECT_EQ(ShownCell(d, 0, 32), IconPicture("icons4.dll", 3)) << "no highlight yet";
     // Dragging with the left button held moves the highlight from cell to cell.
-    Drag(grid, QPoint(5, 5), QPoint(70, 10));
+    SendMouse(grid, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(grid, QEvent::MouseMove, QPoint(70, 10), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(Chosen(d), 2);
+    EXPECT_EQ(ShownCell(d, 64, 0), Inverted(IconPicture("icons4.dll", 2)));
+    SendMouse(grid, QEvent::MouseMove, QPoint(40, 10), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(Chosen(d), 2) << "only the left button chooses";
+    SendMouse(grid, QEvent::MouseButtonRelease, QPoint(70, 10), Qt::LeftButton, Qt::NoButton);
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(10, 40));
     EXPECT_EQ(Chosen(d), 3);
     EXPECT_EQ(ShownCell(d, 0, 32), Inverted(IconPicture("icons4.dll", 3)));
