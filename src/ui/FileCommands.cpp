@@ -13,6 +13,7 @@
 #include "ui/NativePath.h"
 #include "ui/RecentFiles.h"
 #include "ui/SurfaceView.h"
+#include "ui/acquire/AcquireCommands.h"
 
 namespace gs::ui {
 namespace {
@@ -65,6 +66,8 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
   hook("mnuFile_1", [this] { Open(); });
   hook("mnuFile_2", [this] { Save(); });
   hook("mnuFile_3", [this] { SaveAs(); });
+  hook("mnuFile_5", [this] { if (AskSaveChanges()) RunIconExtractor(window_); });
+  hook("mnuFile_6", [this] { if (AskSaveChanges()) RunPictureImport(window_); });
   hook("mnuFile_8", [this] { CreateAnimatedCursor(); });
   hook("mnuExport_0", [this] { Export(SaveDialog::Kind::Cursor); });
   hook("mnuExport_1", [this] { Export(SaveDialog::Kind::Bitmap); });
