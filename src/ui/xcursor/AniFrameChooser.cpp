@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/NativePath.h"
@@ -44,7 +45,8 @@ AniFrameChooser::AniFrameChooser(const AnimationForOpen& animation, const QStrin
       item->setIcon(QPixmap::fromImage(picture.scaled(kThumbnailSide, kThumbnailSide)));
       item->setToolTip(QStringLiteral("Hotspot %1, %2").arg(frame->hotspot.x).arg(frame->hotspot.y));
     } else {
-      item->setText(QStringLiteral("Frame %1\n(damaged)").arg(k + 1));
+      item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+      item->setText(QStringLiteral("Frame %1 (damaged)").arg(k + 1));
       item->setToolTip(FromNative(frame.Reason()));
       item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
     }

@@ -59,9 +59,11 @@ PointerTrial::PointerTrial(MainWindow& window, QAction& action, std::function<st
   mark_ = new HotspotMark(window_.View());
   action_.setCheckable(true);
   connect(&action_, &QAction::toggled, this, &PointerTrial::SetOn);
-  connect(&window_, &MainWindow::repainted, this, [this] {
-    if (on_) Apply();
-  });
+  // Drawing repaints; a new transparent colour changes what is see-through.
+  for (auto changed : {&MainWindow::repainted, &MainWindow::coloursChanged})
+    connect(&window_, changed, this, [this] {
+      if (on_) Apply();
+    });
   for (Shown& s : shown_) s.widget->installEventFilter(this);
   CursorDocumentChanged();
 }

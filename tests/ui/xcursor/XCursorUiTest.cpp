@@ -80,6 +80,8 @@ TEST_F(XCursorUiTest, TryAsPointerShowsTheDocumentAsThePointerWhileChecked) {
   QTest::mouseClick(window->View(), Qt::LeftButton, {}, QPoint(20 * 273 / 32 + 2, 20 * 281 / 32 + 2));
   ASSERT_EQ(Doc().WorkingImage.GetPixel(20, 20), Rgb(0, 0, 0));
   ExpectDocumentPointer(window->View(), {5, 6});
+  window->SetTransparentColour(Rgb(200, 0, 0));  // the cursor's own colour is see-through now
+  ExpectDocumentPointer(window->Preview(), {5, 6});
 
   Try()->trigger();
   EXPECT_FALSE(Try()->isChecked());
