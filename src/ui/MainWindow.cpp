@@ -103,6 +103,7 @@ MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* 
   InstallFileCommands(*this);
   InstallFilterCommands(*this);
   InstallColourCommands(*this);
+  InstallXCursorCommands(*this);
 
   setMinimumSize(500, 400);
   resize(NormalSize());
@@ -137,6 +138,7 @@ void MainWindow::BuildMenus() {
   AddAction(exportMenu, "mnuExport_0", "Cursor");
   AddAction(exportMenu, "mnuExport_1", "Windows Bitmap");
   AddAction(exportMenu, "mnuExport_2", "ZSoft PCX");
+  AddAction(exportMenu, "mnuExport_3", "X Cursor...");
   AddAction(file, "mnuFile_8", "Create animated cursor");
   file->addSeparator();
   AddAction(file, "mnuFile_10", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -157,6 +159,8 @@ void MainWindow::BuildMenus() {
   AddAction(edit, "mnuEdit_2", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
   AddAction(edit, "mnuEdit_3", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
   AddAction(edit, "mnuEdit_4", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  edit->addSeparator();
+  AddAction(edit, "mnuEdit_6", "Try as Pointer");
 
   QMenu* filters = menuBar()->addMenu(QStringLiteral("Fi&lters"));
   filters->setObjectName(QStringLiteral("mnuEffectsPop"));
@@ -348,6 +352,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::RePaint() {
   view_->Render(state_.Doc);
   preview_->setSurface(state_.Doc.WorkingImage);
+  emit repainted();
 }
 
 void MainWindow::SetForeColour(Colour c) {
