@@ -15,6 +15,8 @@ struct SizeCase {
   int size;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
 class PictureSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(PictureSizeTest, IsThePercentageOf32PrinterPixelsRounded) {
@@ -45,6 +47,8 @@ struct PlaceCase {
   int size, pageWidth, pageHeight;
   Rect expected;
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class PlacePictureTest : public ::testing::TestWithParam<PlaceCase> {};
 
@@ -136,12 +140,14 @@ TEST(RenderPageBlock, ClipsAPictureThatStartsBeforeThePage) {
 }
 
 TEST(PageBands, CoverTheVisiblePictureOnceInWholeRows) {
-  const Rect place = Rect::FromSize(-300, 100, 1600, 1000);
+  const Rect place = Rect::FromSize(-300, -100, 1600, 1000);
   const auto bands = PageBands(place, 1000, 800, 1000 * 300);
   ASSERT_EQ(bands.size(), 3u);
-  EXPECT_EQ(bands[0], (Rect{0, 100, 1000, 400}));
-  EXPECT_EQ(bands[1], (Rect{0, 400, 1000, 700}));
-  EXPECT_EQ(bands[2], (Rect{0, 700, 1000, 800}));
+  EXPECT_EQ(bands[0], (Rect{0, 0, 1000, 300}));
+  EXPECT_EQ(bands[1], (Rect{0, 300, 1000, 600}));
+  EXPECT_EQ(bands[2], (Rect{0, 600, 1000, 800}));
+  EXPECT_EQ(PageBands(Rect::FromSize(100, 50, 200, 100), 1000, 800, 1 << 20),
+            (std::vector<Rect>{Rect::FromSize(100, 50, 200, 100)}));
   EXPECT_TRUE(PageBands(Rect::FromSize(1000, 0, 32, 32), 1000, 800, 1 << 20).empty()) << "off the page";
   EXPECT_EQ(PageBands(Rect::FromSize(0, 0, 10, 3), 10, 10, 1).size(), 3u) << "at least a row each";
 }

@@ -24,9 +24,11 @@ class PrintDialogTest : public FileWindowTest {
  protected:
   void SetUp() override {
     FileWindowTest::SetUp();
-    // Transparent everywhere but three marked pixels.
+    // Transparent but for three marked pixels and a green left edge, which
+    // shows where the picture starts even when its corners are off the page.
     Surface& img = Doc().WorkingImage;
     img.Fill(Doc().TransparentColor);
+    img.FillRect({0, 2, 1, 32}, kGreen);
     img.SetPixel(0, 0, kRed);
     img.SetPixel(1, 0, kGreen);
     img.SetPixel(31, 31, kBlue);
@@ -144,6 +146,8 @@ struct PageCase {
   bool landscape;
 };
 
+void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
+
 class PrintToPdfTest : public PrintDialogTest, public ::testing::WithParamInterface<PageCase> {};
 
 // The page as it lands in the file: every pixel where the printed picture puts
@@ -192,14 +196,16 @@ TEST_P(PrintToPdfTest, WritesThePictureAtItsPlaceAndSize) {
         ADD_FAILURE() << "page pixel " << x << "," << y << ": " << std::hex << shown.GetPixel(x, y);
   EXPECT_EQ(wrong, 0);
 
-  // The picture's corners (the whole picture when small) and its middle, read
-  // where poppler copies pixels exactly: each image pixel over its own square,
-  // transparent ones white, and white paper right outside.
+  // The picture's corners (the whole picture when small), its middle and its
+  // left edge half-way down the page, read where poppler copies pixels exactly:
+  // each image pixel over its own square, transparent ones white, and white
+  // paper right outside.
   const int cell = size / 32;
   const Rect pageRect = Rect::FromSize(0, 0, page.width(), page.height());
   for (Rect crop : {Rect::FromSize(place.left - 2, place.top - 2, 3 * cell + 4, 2 * cell + 4),
                     Rect::FromSize(place.right - cell - 2, place.bottom - cell - 2, cell + 4, cell + 4),
-                    Rect::FromSize(place.left + size / 2 - cell, place.top + size / 2 - cell, 2 * cell, 2 * cell)}) {
+                    Rect::FromSize(place.left + size / 2 - cell, place.top + size / 2 - cell, 2 * cell, 2 * cell),
+                    Rect::FromSize(place.left - 2, page.height() / 2 - 2, cell + 4, 4)}) {
     if (size <= 64) crop = ring;
     crop = crop.Intersected(pageRect);
     if (crop.IsEmpty()) continue;
