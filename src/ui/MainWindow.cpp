@@ -18,6 +18,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/SurfaceImage.h"
 #include "ui/SurfaceView.h"
+#include "ui/print/PrintCommands.h"
 
 // Resources live in the static ui library; make sure they are linked in.
 static void InitGlyphSmithResources() { Q_INIT_RESOURCE(glyphsmith); }
@@ -104,6 +105,7 @@ MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* 
   InstallFilterCommands(*this);
   InstallColourCommands(*this);
   InstallXCursorCommands(*this);
+  InstallPrintCommands(*this);
 
   setMinimumSize(500, 400);
   resize(NormalSize());
