@@ -14,6 +14,8 @@ GS_PACKAGES=(
   libspng-dev libxcursor-dev
   fonts-dejavu-core
   libgdk-pixbuf2.0-bin
+  # printing tests read written PDF pages back
+  poppler-utils
   # the packaging tests: validators, man, dpkg-shlibdeps, gio and the file types it knows
   desktop-file-utils appstream man-db groff-base dpkg-dev libglib2.0-bin shared-mime-info
 )

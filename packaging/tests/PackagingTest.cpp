@@ -149,8 +149,8 @@ TEST_F(InstallTest, DesktopEntryStartsTheEditorForIconsAndCursors) {
       {"Exec", "glyphsmith %f"},
       {"Icon", GS_APP_ID},
       {"Categories", "Graphics;2DGraphics;RasterGraphics;"},
-      // Animated cursors are written, not read, so the entry does not offer to open them.
-      {"MimeType", "image/vnd.microsoft.icon;image/x-win-bitmap;"},
+      // Open takes a frame of an animated cursor too.
+      {"MimeType", "image/vnd.microsoft.icon;image/x-win-bitmap;application/x-navi-animation;"},
   };
   for (const auto& [key, value] : expected) EXPECT_EQ(DesktopKey(entry, key), value) << key;
 }
@@ -377,8 +377,12 @@ TEST_P(FileManagerTest, OpensTheFileWithGlyphSmith) {
   const fs::path icon = home.Path() / "sample.ico";
   std::ofstream(icon, std::ios::binary) << SmallIcon();
   const fs::path file = home.Path() / (std::string("sample.") + GetParam().extension);
-  if (file != icon) {
-    const CommandResult convert = RunProgram({(prefix.Path() / "bin/glyphsmith-cli").string(), "convert", icon.string(), file.string()});
+  const std::string cli = (prefix.Path() / "bin/glyphsmith-cli").string();
+  if (file.extension() == ".ani") {
+    const CommandResult ani = RunProgram({cli, "ani", file.string(), icon.string(), "--interval", "100"});
+    ASSERT_EQ(ani.status, 0) << ani.err;
+  } else if (file != icon) {
+    const CommandResult convert = RunProgram({cli, "convert", icon.string(), file.string()});
     ASSERT_EQ(convert.status, 0) << convert.err;
   }
 
@@ -392,7 +396,8 @@ TEST_P(FileManagerTest, OpensTheFileWithGlyphSmith) {
 
 INSTANTIATE_TEST_SUITE_P(Install, FileManagerTest,
                          ::testing::Values(FileTypeCase{"ico", "image/vnd.microsoft.icon"},
-                                           FileTypeCase{"cur", "image/x-win-bitmap"}),
+                                           FileTypeCase{"cur", "image/x-win-bitmap"},
+                                           FileTypeCase{"ani", "application/x-navi-animation"}),
                          [](const auto& info) { return TestName(info.param.extension); });
 
 #endif

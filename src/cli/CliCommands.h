@@ -32,8 +32,8 @@ int RunExtract(const ExtractCommand& command, std::ostream& out, std::ostream& e
 // The icons of a program, library or icon file for list and extract, numbered
 // as the editor's extractor numbers them. A file without a readable icon
 // directory fails with a whole message naming it; each damaged icon left out
-// is one line on `err`.
-Outcome<IconSource> ReadListedIcons(const std::string& path, std::ostream& err);
+// is one line on `err`. The same icons are numbered whatever the detail.
+Outcome<IconSource> ReadListedIcons(const std::string& path, std::ostream& err, IconDetail detail);
 
 int RunAcquire(const AcquireCommand& command, std::ostream& out, std::ostream& err);
 

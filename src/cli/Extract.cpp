@@ -6,7 +6,7 @@
 namespace gs::cli {
 
 int RunExtract(const ExtractCommand& command, std::ostream& out, std::ostream& err) {
-  auto source = ReadListedIcons(command.input, err);
+  auto source = ReadListedIcons(command.input, err, IconDetail::Whole);
   if (!source) {
     Complain(err, source.Reason());
     return kExitFailed;

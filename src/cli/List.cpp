@@ -35,7 +35,7 @@ std::string NameWord(const ResourceName& name) {
 }  // namespace
 
 int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
-  auto source = ReadListedIcons(command.path, err);
+  auto source = ReadListedIcons(command.path, err, IconDetail::Described);
   if (!source) {
     Complain(err, source.Reason());
     return kExitFailed;

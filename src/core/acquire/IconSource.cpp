@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 #include "acquire/ExecutableHeaders.h"
 #include "formats/IconDirectory.h"
@@ -115,12 +116,12 @@ std::string IconSource::WhyNoIcon(int index) const {
   return "it holds " + held + "; there is no icon " + std::to_string(static_cast<long long>(index) + 1);
 }
 
-IconSource IconSourceFromBytes(Bytes bytes, const std::string& fileName, const IconSourceLimits& limits) {
+IconSource IconSourceFromBytes(Bytes bytes, const std::string& fileName, const IconSourceLimits& limits, IconDetail detail) {
   IconSource out;
   out.kind = KindOf(bytes.first(std::min(bytes.size(), kSniffBytes)));
   switch (out.kind) {
     case IconSourceKind::Program: {
-      auto icons = ReadResourceIcons(bytes, limits.resources);
+      auto icons = ReadResourceIcons(bytes, limits.resources, detail);
       if (!icons) {
         out.unreadable = icons.Reason();
         break;
@@ -145,6 +146,20 @@ Outcome<IconSource> ReadIconSource(const std::string& path, const IconSourceLimi
   auto bytes = ReadWholeFile(path, kind == IconSourceKind::Program ? limits.programBytes : limits.iconFileBytes);
   if (!bytes) return Result::Failure(bytes.Reason());
   return IconSourceFromBytes(*bytes, fileName, limits);
+}
+
+Outcome<IconSource> MapIconSource(const std::string& path, IconDetail detail, const IconSourceLimits& limits) {
+  using Result = Outcome<IconSource>;
+  const std::string fileName = path.substr(path.find_last_of('/') + 1);
+  auto mapped = MapWholeFile(path, std::numeric_limits<std::uint64_t>::max());
+  if (!mapped) return Result::Failure(mapped.Reason());
+  const Bytes bytes = mapped->Bytes();
+  // The same limits as reading: only the sniffed bytes of any other file count.
+  const IconSourceKind kind = KindOf(bytes.first(std::min(bytes.size(), kSniffBytes)));
+  const std::uint64_t maxBytes = kind == IconSourceKind::Program ? limits.programBytes : limits.iconFileBytes;
+  if (kind != IconSourceKind::Other && bytes.size() > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
+  return IconSourceFromBytes(kind == IconSourceKind::Other ? bytes.first(std::min(bytes.size(), kSniffBytes)) : bytes,
+                             fileName, limits, detail);
 }
 
 }  // namespace gs

@@ -55,12 +55,17 @@ struct IconSourceLimits {
 
 // What `bytes`, the whole of a file called `fileName` (no folder), offers.
 IconSource IconSourceFromBytes(std::span<const std::uint8_t> bytes, const std::string& fileName,
-                               const IconSourceLimits& limits = {});
+                               const IconSourceLimits& limits = {}, IconDetail detail = IconDetail::Whole);
 
 // Reads the file at `path`. Only the first bytes of a file that is neither a
 // program nor an icon are read, so a film or a disk image costs nothing. Fails
 // only when the file itself cannot be read: it is missing, not a regular file,
 // not readable, or a program or icon file over its limit.
 Outcome<IconSource> ReadIconSource(const std::string& path, const IconSourceLimits& limits = {});
+
+// The same from the file mapped rather than read (see MappedFile: for a
+// process that may die of SIGBUS when the file is cut short meanwhile). With
+// IconDetail::Described a program's icons are described, not rebuilt.
+Outcome<IconSource> MapIconSource(const std::string& path, IconDetail detail, const IconSourceLimits& limits = {});
 
 }  // namespace gs

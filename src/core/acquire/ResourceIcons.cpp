@@ -156,7 +156,7 @@ std::string NameFromLatin1(Bytes bytes) {
   return out;
 }
 
-Outcome<ResourceIcons> ReadResourceIcons(Bytes file, const ResourceIconLimits& limits) {
+Outcome<ResourceIcons> ReadResourceIcons(Bytes file, const ResourceIconLimits& limits, IconDetail detail) {
   using Result = Outcome<ResourceIcons>;
   if (file.empty()) return Result::Failure("the file is empty");
   ByteReader r(file);
@@ -193,7 +193,8 @@ Outcome<ResourceIcons> ReadResourceIcons(Bytes file, const ResourceIconLimits& l
       continue;
     }
     total += plan->icoSize;
-    ResourceIconGroup built{.name = group.name, .ico = BuildIco(*plan), .images = {}};
+    ResourceIconGroup built{.name = group.name, .ico = {}, .images = {}};
+    if (detail == IconDetail::Whole) built.ico = BuildIco(*plan);
     for (std::size_t k = 0; k < plan->images.size(); ++k)
       built.images.push_back(DescribeImage(plan->images[k], plan->entries[k]));
     out.groups.push_back(std::move(built));

@@ -45,10 +45,14 @@ struct ResourceIconImage {
   std::string Text() const;
 };
 
+// Whether each group's .ico is rebuilt, or only its images described (what a
+// listing needs: no copy of a large library's images).
+enum class IconDetail { Whole, Described };
+
 struct ResourceIconGroup {
   ResourceName name;
   // A complete .ico file: the icon directory, then each image as stored in the
-  // program, in the group's order.
+  // program, in the group's order. Empty when only described.
   std::vector<std::uint8_t> ico;
   std::vector<ResourceIconImage> images;  // in the same order as in `ico`
 };
@@ -77,7 +81,8 @@ struct ResourceIconLimits {
 // Reads every icon group of a program or library. Fails, with a reason, only
 // for a file that is not a Windows program or library, or whose headers or
 // icon directories are damaged beyond use; a program without icons gives an
-// empty list.
-Outcome<ResourceIcons> ReadResourceIcons(std::span<const std::uint8_t> file, const ResourceIconLimits& limits = {});
+// empty list. The same groups are read and left out whatever the detail.
+Outcome<ResourceIcons> ReadResourceIcons(std::span<const std::uint8_t> file, const ResourceIconLimits& limits = {},
+                                         IconDetail detail = IconDetail::Whole);
 
 }  // namespace gs

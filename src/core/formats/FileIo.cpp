@@ -1,6 +1,7 @@
 #include "formats/FileIo.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 namespace gs {
 namespace {
@@ -145,6 +147,40 @@ Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std:
 }
 
 }  // namespace
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+  if (this != &other) {
+    MappedFile old(std::move(*this));
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+  }
+  return *this;
+}
+
+MappedFile::~MappedFile() {
+  if (data_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+}
+
+Outcome<MappedFile> MapWholeFile(const std::string& path, std::uint64_t maxBytes) {
+  using Result = Outcome<MappedFile>;
+  if (auto size = RegularFileSize(path); !size) return Result::Failure(size.Reason());
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.Get() < 0) return Result::Failure(ErrorText(errno));
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) return Result::Failure(ErrorText(errno));
+  if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
+  MappedFile out;
+  if (st.st_size == 0) return out;  // nothing to map: an empty span
+  void* data = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd.Get(), 0);
+  if (data == MAP_FAILED) return Result::Failure(ErrorText(errno));
+  out.data_ = static_cast<const std::uint8_t*>(data);
+  out.size_ = static_cast<std::size_t>(st.st_size);
+  return out;
+}
 
 Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
   return ReadRegularFile(path, maxBytes, maxBytes);

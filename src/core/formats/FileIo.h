@@ -35,6 +35,30 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
 // the checks of ReadWholeFile but no limit on the file's size.
 Outcome<std::vector<std::uint8_t>> ReadFileHead(const std::string& path, std::size_t count);
 
+// A regular file mapped read-only, with the checks of ReadWholeFile. Mapping
+// costs nothing for the parts never looked at and no copy for the rest, which
+// matters for tools that list a large program and exit. A file cut short by
+// another process while mapped raises SIGBUS when the lost part is touched:
+// only a process that handles that (or may die of it, losing nothing) maps.
+class MappedFile {
+ public:
+  MappedFile() = default;
+  MappedFile(MappedFile&& other) noexcept;
+  MappedFile& operator=(MappedFile&& other) noexcept;
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+  ~MappedFile();
+
+  std::span<const std::uint8_t> Bytes() const { return {data_, size_}; }
+
+ private:
+  friend Outcome<MappedFile> MapWholeFile(const std::string& path, std::uint64_t maxBytes);
+  const std::uint8_t* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
+Outcome<MappedFile> MapWholeFile(const std::string& path, std::uint64_t maxBytes);
+
 // Whether something exists at `path` (a link: at its end).
 bool FileExists(const std::string& path);
 

@@ -14,6 +14,8 @@
 #include "ui/main/Areas.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SurfaceView.h"
+#include "ui/acquire/AcquireCommands.h"
+#include "ui/xcursor/AniOpen.h"
 
 namespace gs::ui {
 namespace {
@@ -66,6 +68,8 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
   hook(action::kOpen, [this] { Open(); });
   hook(action::kSave, [this] { Save(); });
   hook(action::kSaveAs, [this] { SaveAs(); });
+  hook(action::kIconExtract, [this] { if (AskSaveChanges()) RunIconExtractor(window_); });
+  hook(action::kAcquireImage, [this] { if (AskSaveChanges()) RunPictureImport(window_); });
   hook(action::kCreateAnimatedCursor, [this] { CreateAnimatedCursor(); });
   hook(action::kExportCursor, [this] { Export(SaveDialog::Kind::Cursor); });
   hook(action::kExportBitmap, [this] { Export(SaveDialog::Kind::Bitmap); });
@@ -110,6 +114,16 @@ bool FileCommands::AskSaveChanges() {
 
 bool FileCommands::OpenIconFile(const QString& path) {
   const QString absolute = Absolute(path);
+  if (const auto frame = OpenAnimatedCursorFrame(window_, absolute)) {
+    if (!frame->opened) return false;
+    window_.setWindowTitle(Caption(frame->caption));
+    window_.RePaint();
+    AddRecentFile(absolute);
+    cursorFile_.clear();
+    known_.reset();
+    SetCursorDocument(true, frame->hotspot);
+    return true;
+  }
   const auto opened = OpenIconIntoDocument(window_.Doc(), ToNative(absolute));
   if (!opened) {
     ReportFailure(absolute, opened.Reason(), true);
@@ -120,7 +134,7 @@ bool FileCommands::OpenIconFile(const QString& path) {
   AddRecentFile(absolute);
   const IconImage& icon = opened->icon;
   cursorFile_ = icon.isCursor ? ToNative(absolute) : std::string();
-  cursorHotspot_ = icon.hotspot;
+  SetCursorDocument(icon.isCursor, icon.hotspot);
   known_ = KnownIconFile{ToNative(absolute), opened->contents};
   return true;
 }
@@ -130,14 +144,15 @@ void FileCommands::New() {
   NewDocument(window_.Doc());
   window_.RePaint();
   cursorFile_.clear();
+  SetCursorDocument(false, {});
   known_.reset();
   window_.setWindowTitle(MainWindow::UntitledCaption());
 }
 
 void FileCommands::Open() {
   if (!AskSaveChanges()) return;
-  const QString path = ShowOpenDialog(
-      {QStringLiteral("Icon Files (*.ico *.cur)"), QStringLiteral("All files (*)")}, kAppTitle + " - Open an Icon");
+  const QStringList filters{QStringLiteral("Icon Files (*.ico *.cur *.ani)"), QStringLiteral("All files (*)")};
+  const QString path = ShowOpenDialog(filters, kAppTitle + " - Open an Icon");
   if (!path.isEmpty() && QFileInfo::exists(path)) OpenIconFile(path);
 }
 
@@ -165,9 +180,9 @@ void FileCommands::Export(SaveDialog::Kind kind) {
   if (path.isEmpty()) return;
   const std::string file = ToNative(path);
   // A cursor made from a cursor starts from that cursor's hotspot and depth.
-  if (kind == SaveDialog::Kind::Cursor && !cursorFile_.empty()) {
+  if (kind == SaveDialog::Kind::Cursor && cursorDocument_) {
     OptionsDialog().SetHotspot(cursorHotspot_);
-    if (IsKnownFile(cursorFile_)) OptionsDialog().SetDepth(SaveDepthFor(known_->contents));
+    if (!cursorFile_.empty() && IsKnownFile(cursorFile_)) OptionsDialog().SetDepth(SaveDepthFor(known_->contents));
   }
   if (!RunSaveDialog(kind)) return;
   const SaveDialog& options = *saveDialog_;
@@ -195,6 +210,7 @@ void FileCommands::Export(SaveDialog::Kind kind) {
     ReportFailure(path, written.Reason(), false);
     return;
   }
+  if (kind == SaveDialog::Kind::Cursor) SetCursorDocument(true, options.CursorHot());
   // Written over the document's own file: it now holds what was just written.
   if (IsKnownFile(file)) {
     if (kind == SaveDialog::Kind::Cursor) known_ = KnownIconFile{known_->path, DescribeWrittenIcon(depth)};
@@ -233,7 +249,7 @@ SaveAttempt FileCommands::SaveIcon(const QString& path) {
   if (asCursor) {
     doc.CurrentFile = target;
     doc.Modified = false;
-    cursorHotspot_ = options.CursorHot();
+    SetCursorDocument(true, options.CursorHot());
   }
   known_ = KnownIconFile{target, DescribeWrittenIcon(depth)};
   // The title names the file that Save now writes to.
@@ -321,6 +337,16 @@ void FileCommands::AddRecentFile(const QString& path) {
 void FileCommands::ReportFailure(const QString& path, const std::string& reason, bool reading) {
   window_.Prompt().ShowMessage(&window_, reading ? Prompter::Icon::Exclamation : Prompter::Icon::Critical,
                                FromNative(FileMessage(ToNative(path), reason)));
+}
+
+std::optional<Point> FileCommands::CursorHotspot() const {
+  return cursorDocument_ ? std::optional<Point>(cursorHotspot_) : std::nullopt;
+}
+
+void FileCommands::SetCursorDocument(bool isCursor, Point hotspot) {
+  cursorDocument_ = isCursor;
+  cursorHotspot_ = hotspot;
+  emit cursorDocumentChanged();
 }
 
 void InstallFileCommands(MainWindow& window) { new FileCommands(window); }

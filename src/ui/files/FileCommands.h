@@ -41,6 +41,13 @@ class FileCommands : public QObject {
   const RecentFileList& Recent() const { return recent_; }
   void RefreshRecentMenu();
 
+  // The hotspot of a cursor document (opened from a cursor or an animated
+  // cursor's frame, or saved as a cursor); none for an icon.
+  std::optional<Point> CursorHotspot() const;
+
+ signals:
+  void cursorDocumentChanged();
+
  private:
   enum class WriteOver { Go, SaveAs, Stop };
 
@@ -58,6 +65,7 @@ class FileCommands : public QObject {
   QString ShowSaveDialog(const QStringList& filters, const QString& title, const QString& defaultExtension);
   void AddRecentFile(const QString& path);
   void ReportFailure(const QString& path, const std::string& reason, bool reading);
+  void SetCursorDocument(bool isCursor, Point hotspot);
 
   MainWindow& window_;
   RecentFileList recent_;
@@ -65,6 +73,7 @@ class FileCommands : public QObject {
   // back to it keeps it a cursor.
   std::string cursorFile_;
   Point cursorHotspot_{};
+  bool cursorDocument_ = false;
   // What the document's file holds, as opened or last written here.
   std::optional<KnownIconFile> known_;
   QPointer<SaveDialog> saveDialog_;

@@ -19,6 +19,7 @@ inline constexpr char kExit[] = "mnuFile_17";
 inline constexpr char kExportCursor[] = "mnuExport_0";
 inline constexpr char kExportBitmap[] = "mnuExport_1";
 inline constexpr char kExportPcx[] = "mnuExport_2";
+inline constexpr char kExportXCursor[] = "mnuExport_3";
 // The recent files' entries, 1 to 4 from the top.
 inline QString RecentFile(int k) { return QStringLiteral("mnuFile_%1").arg(11 + k); }
 
@@ -26,6 +27,7 @@ inline constexpr char kUndo[] = "mnuEdit_0";
 inline constexpr char kCut[] = "mnuEdit_2";
 inline constexpr char kCopy[] = "mnuEdit_3";
 inline constexpr char kPaste[] = "mnuEdit_4";
+inline constexpr char kTryAsPointer[] = "mnuEdit_6";
 
 inline constexpr char kAdjustDimensions[] = "mnuEffects_0";
 // "Horizontal" turns the image upside down, "Vertical" mirrors it left to right.
@@ -51,7 +53,7 @@ inline constexpr char kAbout[] = "mnuHelp_1";
 // Every name above but the recent files'.
 inline constexpr const char* kAll[] = {
     kNew, kOpen, kSave, kSaveAs, kIconExtract, kAcquireImage, kCreateAnimatedCursor, kPrint, kExit,
-    kExportCursor, kExportBitmap, kExportPcx, kUndo, kCut, kCopy, kPaste, kAdjustDimensions, kFlipUpsideDown,
+    kExportCursor, kExportBitmap, kExportPcx, kExportXCursor, kUndo, kCut, kCopy, kPaste, kTryAsPointer, kAdjustDimensions, kFlipUpsideDown,
     kFlipLeftRight, kRotateClockwise, kRotateCounterclockwise, kRotateHalfTurn, kRotateByAngle,
     kInterchangeColours, kScatter, kDuotone, kReplaceColour, kReduceToBlackAndWhite, kReduceTo16Colours,
     kReduceTo256Colours, kCrystallize, kShadeRect, kHowToUse, kAbout};

@@ -11,5 +11,6 @@ void InstallToolCommands(MainWindow& window);    // palette panel, tools, view i
 void InstallFileCommands(MainWindow& window);    // File menu, save options, recent files, save prompt
 void InstallFilterCommands(MainWindow& window);  // the Filters menu and its dialogs, the Text tool
 void InstallColourCommands(MainWindow& window);  // the colour palette dialog
+void InstallXCursorCommands(MainWindow& window); // Try as Pointer, Save Image > X Cursor (after the files)
 
 }  // namespace gs::ui

@@ -19,6 +19,7 @@
 #include "ui/main/HelpWindow.h"
 #include "ui/main/SurfaceImage.h"
 #include "ui/main/SurfaceView.h"
+#include "ui/print/PrintCommands.h"
 
 // Resources live in the static ui library; make sure they are linked in.
 static void InitGlyphSmithResources() { Q_INIT_RESOURCE(glyphsmith); }
@@ -104,6 +105,8 @@ MainWindow::MainWindow(Prompter* prompter, const QString& startupFile, QWidget* 
   InstallFileCommands(*this);
   InstallFilterCommands(*this);
   InstallColourCommands(*this);
+  InstallXCursorCommands(*this);
+  InstallPrintCommands(*this);
 
   setMinimumSize(500, 400);
   resize(NormalSize());
@@ -138,6 +141,7 @@ void MainWindow::BuildMenus() {
   AddAction(exportMenu, "mnuExport_0", "Cursor");
   AddAction(exportMenu, "mnuExport_1", "Windows Bitmap");
   AddAction(exportMenu, "mnuExport_2", "ZSoft PCX");
+  AddAction(exportMenu, "mnuExport_3", "X Cursor...");
   AddAction(file, "mnuFile_8", "Create animated cursor");
   file->addSeparator();
   AddAction(file, "mnuFile_10", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -158,6 +162,8 @@ void MainWindow::BuildMenus() {
   AddAction(edit, "mnuEdit_2", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
   AddAction(edit, "mnuEdit_3", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
   AddAction(edit, "mnuEdit_4", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  edit->addSeparator();
+  AddAction(edit, "mnuEdit_6", "Try as Pointer");
 
   QMenu* filters = menuBar()->addMenu(QStringLiteral("Fi&lters"));
   filters->setObjectName(QStringLiteral("mnuEffectsPop"));
@@ -228,8 +234,8 @@ void MainWindow::BuildToolbar() {
       {"tbNew", "New", "mnuFile_0"},
       {"tbOpen", "Open", "mnuFile_1"},
       {"tbSave", "Save", "mnuFile_2"},
-      {"tbExtract", "Icon Extract", "mnuFile_5"},
-      {"tbAcquire", "Acquire Image", "mnuFile_6"},
+      {"tbExtract", "Extract Icon from File", "mnuFile_5"},
+      {"tbAcquire", "Acquire Icon from Image", "mnuFile_6"},
       {"tbSavecursor", "Save Cursor", "mnuExport_0"},
       {"tbSavebmp", "Save Bitmap", "mnuExport_1"},
       {"tbPrint", "Print", "mnuFile_10"},
@@ -349,6 +355,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::RePaint() {
   view_->Render(state_.Doc);
   preview_->setSurface(state_.Doc.WorkingImage);
+  emit repainted();
 }
 
 void MainWindow::SetForeColour(Colour c) {

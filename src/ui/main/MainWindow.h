@@ -90,6 +90,8 @@ class MainWindow : public QMainWindow {
 
  signals:
   void coloursChanged();
+  // After every RePaint: the document's pixels may have changed.
+  void repainted();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

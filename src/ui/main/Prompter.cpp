@@ -30,6 +30,11 @@ Prompter::Answer QtPrompter::AskYesNoCancel(QWidget* parent, const QString& text
   return Answer::Cancel;
 }
 
+Prompter::Answer QtPrompter::AskYesNo(QWidget* parent, const QString& text, const QString& title) {
+  const auto button = QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+  return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 Prompter::SaveOverAnswer QtPrompter::AskSaveOver(QWidget* parent, const QString& text, const QString& title) {
   QMessageBox box(parent);
   box.setWindowTitle(title);

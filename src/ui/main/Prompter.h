@@ -28,6 +28,8 @@ class Prompter {
   virtual void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title = kAppTitle) = 0;
   // Yes, No and Cancel with the question icon.
   virtual Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
+  // Yes and No with the question icon; closing the box is No.
+  virtual Answer AskYesNo(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
   // "Save", "Save As..." and "Cancel" with the exclamation icon; closing the
   // box is Cancel.
   virtual SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
@@ -46,6 +48,7 @@ class QtPrompter final : public Prompter {
  public:
   void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) override;
   Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) override;
+  Answer AskYesNo(QWidget* parent, const QString& text, const QString& title) override;
   SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title) override;
   QString GetOpenFileName(QWidget* parent, const QString& title, const QStringList& filters) override;
   QString GetSaveFileName(QWidget* parent, const QString& title, const QStringList& filters,

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "support/PngBuilder.h"
 #include "support/TempFolder.h"
@@ -170,27 +172,67 @@ TEST(IconSource, SaysWhyAnIconCannotBeTaken) {
 
 class ReadIconSourceTest : public TempFolder {};
 
+using SourceReader = std::function<Outcome<IconSource>(const std::string&, const IconSourceLimits&)>;
+
+// Reading the file and mapping it give the same source, with the same checks.
+const std::pair<const char*, SourceReader> kReaders[] = {
+    {"read", [](const std::string& p, const IconSourceLimits& l) { return ReadIconSource(p, l); }},
+    {"mapped", [](const std::string& p, const IconSourceLimits& l) { return MapIconSource(p, IconDetail::Whole, l); }},
+};
+
 // A file that is neither a program nor an icon is judged by its first bytes,
 // whatever its size; the others are read whole, within their limits.
 TEST_F(ReadIconSourceTest, ReadsOnlyWhatItNeeds) {
   Put("film.mkv", std::string(4096, 'x'));
+  Put("empty.exe", "");
   Put("app.exe", ProgramWithIcons(2));
   Put("app.ico", IconFile({kSmall}));
+  std::filesystem::create_directory(Path("folder.exe"));
   const IconSourceLimits limits{.programBytes = 1000, .iconFileBytes = 100};
 
-  auto film = ReadIconSource(Path("film.mkv"), limits);
-  ASSERT_TRUE(film) << film.Reason();
-  EXPECT_EQ(film->kind, IconSourceKind::Other);
-  EXPECT_EQ(ReadIconSource(Path("app.exe"), limits).Reason(), "the file is larger than 1000 bytes");
-  EXPECT_EQ(ReadIconSource(Path("app.ico"), limits).Reason(), "the file is larger than 100 bytes");
-  EXPECT_EQ(ReadIconSource(Path("missing.exe")).Reason(), "No such file or directory");
+  for (const auto& [label, read] : kReaders) {
+    SCOPED_TRACE(label);
+    auto film = read(Path("film.mkv"), limits);
+    ASSERT_TRUE(film) << film.Reason();
+    EXPECT_EQ(film->kind, IconSourceKind::Other);
+    auto empty = read(Path("empty.exe"), {});
+    ASSERT_TRUE(empty) << empty.Reason();
+    EXPECT_EQ(empty->WhyNoIcons(), "it is not a program, library or icon file");
+    EXPECT_EQ(read(Path("app.exe"), limits).Reason(), "the file is larger than 1000 bytes");
+    EXPECT_EQ(read(Path("app.ico"), limits).Reason(), "the file is larger than 100 bytes");
+    EXPECT_EQ(read(Path("missing.exe"), {}).Reason(), "No such file or directory");
+    EXPECT_EQ(read(Path("folder.exe"), {}).Reason(), "Is a directory");
 
-  auto program = ReadIconSource(Path("app.exe"));
-  ASSERT_TRUE(program) << program.Reason();
-  EXPECT_EQ(IconNames(*program), (std::vector<std::string>{"1", "2"}));
-  auto icon = ReadIconSource(Path("app.ico"));
-  ASSERT_TRUE(icon) << icon.Reason();
-  EXPECT_EQ(IconNames(*icon), std::vector<std::string>{"app.ico"});
+    auto program = read(Path("app.exe"), {});
+    ASSERT_TRUE(program) << program.Reason();
+    EXPECT_EQ(IconNames(*program), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(program->icons[1].ico, ReadResourceIcons(ProgramWithIcons(2))->groups[1].ico);
+    auto icon = read(Path("app.ico"), {});
+    ASSERT_TRUE(icon) << icon.Reason();
+    EXPECT_EQ(IconNames(*icon), std::vector<std::string>{"app.ico"});
+    EXPECT_EQ(icon->icons[0].ico, IconFile({kSmall}));
+  }
+}
+
+// Described, a program's icons are the same ones with the same images, left
+// out for the same reasons, without their bytes.
+TEST_F(ReadIconSourceTest, DescribedIconsAreTheWholeOnesWithoutBytes) {
+  const Bytes program = ProgramWithIcons(3);
+  const IconSourceLimits limits{.resources = {.bytes = ReadResourceIcons(program)->groups[0].ico.size() + 1}};
+  Put("app.exe", program);
+  auto whole = MapIconSource(Path("app.exe"), IconDetail::Whole, limits);
+  auto described = MapIconSource(Path("app.exe"), IconDetail::Described, limits);
+  ASSERT_TRUE(whole && described);
+  ASSERT_FALSE(whole->skipped.empty());
+  EXPECT_EQ(described->skipped, whole->skipped);
+  ASSERT_EQ(IconNames(*described), IconNames(*whole));
+  for (std::size_t k = 0; k < whole->icons.size(); ++k) {
+    EXPECT_FALSE(whole->icons[k].ico.empty());
+    EXPECT_TRUE(described->icons[k].ico.empty());
+    ASSERT_EQ(described->icons[k].images.size(), whole->icons[k].images.size());
+    for (std::size_t i = 0; i < whole->icons[k].images.size(); ++i)
+      EXPECT_EQ(described->icons[k].images[i].Text(), whole->icons[k].images[i].Text());
+  }
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(FileCommandsTest, OpeningReplacesTheDocumentUnlessTheFileIsDamaged) {
   const QString path = SampleIcon("red.ico");
   Open(path);
   EXPECT_EQ(prompter.lastDialogTitle, "GlyphSmith 5.0 - Open an Icon");
-  EXPECT_EQ(prompter.lastFilters, (QStringList{"Icon Files (*.ico *.cur)", "All files (*)"}));
+  EXPECT_EQ(prompter.lastFilters, (QStringList{"Icon Files (*.ico *.cur *.ani)", "All files (*)"}));
   EXPECT_EQ(window->windowTitle(), path + " - GlyphSmith 5.0");
   EXPECT_EQ(Doc().CurrentFile, path.toStdString());
   EXPECT_FALSE(Doc().Modified);

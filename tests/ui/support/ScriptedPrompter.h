@@ -42,6 +42,10 @@ class ScriptedPrompter final : public Prompter {
     messages.push_back({Icon::Question, text, title, parent && parent->isVisible()});
     return PopAnswer(answers, text, Answer::Cancel);
   }
+  Answer AskYesNo(QWidget* parent, const QString& text, const QString& title) override {
+    messages.push_back({Icon::Question, text, title, parent && parent->isVisible()});
+    return PopAnswer(answers, text, Answer::No);
+  }
   SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title) override {
     messages.push_back({Icon::Exclamation, text, title, parent && parent->isVisible()});
     return PopAnswer(saveOverAnswers, text, SaveOverAnswer::Cancel);

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "print/PrintLayout.h"
+
+namespace gs {
+namespace {
+
+constexpr Colour kWhite = 0xFFFFFF, kGrey = 0xE0E0E0, kRed = 0x0000FF, kBlue = 0xFF0000;
+
+struct SizeCase {
+  const char* name;
+  const char* text;
+  int size;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
+class PictureSizeTest : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(PictureSizeTest, IsThePercentageOf32PrinterPixelsRounded) {
+  EXPECT_EQ(PictureSize(GetParam().text), GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Magnifications, PictureSizeTest,
+    ::testing::Values(SizeCase{"Smallest", "100%", 32}, SizeCase{"Largest", "5000%", 1600},
+                      SizeCase{"Middle", "1500%", 480}, SizeCase{"TypedWithoutPercent", "250", 80},
+                      SizeCase{"RoundsDown", "101%", 32}, SizeCase{"RoundsUp", "102%", 33},
+                      SizeCase{"BelowOnePixel", "1%", 0}, SizeCase{"TwoPercentIsOnePixel", "2%", 1},
+                      SizeCase{"Stretch", "Stretch", 0}, SizeCase{"Empty", "", 0},
+                      SizeCase{"LeadingBlanks", "  300%", 96}, SizeCase{"HugeIsBounded", "99999999%", 10485}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PictureSize, EveryListedMagnificationIsAWholeMultipleOfTheImage) {
+  for (std::string_view item : kMagnifications) {
+    const int percent = std::stoi(std::string(item));
+    EXPECT_EQ(PictureSize(item), percent * 32 / 100) << item;
+  }
+  EXPECT_EQ(kMagnifications.front(), "100%");
+  EXPECT_EQ(kMagnifications.back(), "5000%");
+}
+
+struct PlaceCase {
+  const char* name;
+  int size, pageWidth, pageHeight;
+  Rect expected;
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
+
+class PlacePictureTest : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(PlacePictureTest, CentresAndRoundsHalvesToEven) {
+  const auto& c = GetParam();
+  EXPECT_EQ(PlacePicture(c.size, c.pageWidth, c.pageHeight), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PlacePictureTest,
+    ::testing::Values(
+        // A4 at 300 dpi
+        PlaceCase{"A4At100", 32, 2480, 3508, Rect::FromSize(1224, 1738, 32, 32)},
+        PlaceCase{"A4At5000", 1600, 2480, 3508, Rect::FromSize(440, 954, 1600, 1600)},
+        PlaceCase{"A4LandscapeAt5000", 1600, 3508, 2480, Rect::FromSize(954, 440, 1600, 1600)},
+        // (101 − 32) ÷ 2 = 34.5 → 34 and (103 − 32) ÷ 2 = 35.5 → 36
+        PlaceCase{"HalfGoesToEvenDown", 32, 101, 101, Rect::FromSize(34, 34, 32, 32)},
+        PlaceCase{"HalfGoesToEvenUp", 32, 103, 103, Rect::FromSize(36, 36, 32, 32)},
+        // Larger than the page: negative corner, same centre, not moved in.
+        PlaceCase{"LargerThanPage", 1600, 1000, 1200, Rect::FromSize(-300, -200, 1600, 1600)},
+        // (100 − 1601) ÷ 2 = −750.5 → −750; (100 − 1603) ÷ 2 = −751.5 → −752
+        PlaceCase{"NegativeHalfToEven", 1601, 100, 100, Rect::FromSize(-750, -750, 1601, 1601)},
+        PlaceCase{"NegativeHalfToEvenDown", 1603, 100, 100, Rect::FromSize(-752, -752, 1603, 1603)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PaperRect, FollowsTheOrientation) {
+  EXPECT_EQ(PaperRect(PageOrientation::Landscape), Rect::FromSize(2, 18, 121, 89));
+  EXPECT_EQ(PaperRect(PageOrientation::Portrait), Rect::FromSize(18, 2, 89, 121));
+}
+
+TEST(PrintRefusal, NamesTheMagnificationThatGivesNoPicture) {
+  EXPECT_EQ(PrintRefusal("100%"), "");
+  EXPECT_EQ(PrintRefusal("2%"), "");
+  EXPECT_EQ(PrintRefusal("Stretch"),
+            "Cannot print at \"Stretch\": the magnification must be a percentage above 0, such as \"100%\".");
+  EXPECT_EQ(PrintRefusal("-100%"),
+            "Cannot print at \"-100%\": the magnification must be a percentage above 0, such as \"100%\".");
+  EXPECT_EQ(PrintRefusal("1%"), "Cannot print at \"1%\": the picture would be smaller than one printer pixel.");
+}
+
+// A 32 × 32 image: transparent grey with a red pixel at (0, 0) and a blue one
+// at (31, 31).
+Surface Marked(Colour background = kGrey) {
+  Surface image(32, 32, background);
+  image.SetPixel(0, 0, kRed);
+  image.SetPixel(31, 31, kBlue);
+  return image;
+}
+
+TEST(PagePicture, TurnsOnlyTheTransparentColourWhite) {
+  Surface image = Marked();
+  image.SetPixel(5, 5, 0xE0E0E1);  // one step off the transparent colour stays
+  const Surface page = PagePicture(image, kGrey);
+  EXPECT_EQ(page.GetPixel(0, 0), kRed);
+  EXPECT_EQ(page.GetPixel(31, 31), kBlue);
+  EXPECT_EQ(page.GetPixel(5, 5), 0xE0E0E1u);
+  EXPECT_EQ(page.GetPixel(10, 20), kWhite);
+  EXPECT_EQ(image.GetPixel(10, 20), kGrey) << "the document's image is left alone";
+}
+
+TEST(RenderPageBlock, StretchesEachImagePixelOverItsSquare) {
+  const Surface picture = PagePicture(Marked(), kGrey);
+  const Rect place = Rect::FromSize(10, 20, 64, 64);  // 200%: each pixel 2 × 2
+  const Surface block = RenderPageBlock(picture, place, Rect::FromSize(0, 0, 100, 100));
+  for (auto [x, y] : {std::pair{10, 20}, {11, 21}}) EXPECT_EQ(block.GetPixel(x, y), kRed);
+  for (auto [x, y] : {std::pair{72, 82}, {73, 83}}) EXPECT_EQ(block.GetPixel(x, y), kBlue);
+  for (auto [x, y] : {std::pair{12, 20}, {10, 22}, {9, 20}, {10, 19}, {71, 83}, {74, 83}, {73, 84}})
+    EXPECT_EQ(block.GetPixel(x, y), kWhite) << x << "," << y;
+}
+
+TEST(RenderPageBlock, ClipsAPictureThatStartsBeforeThePage) {
+  const Surface picture = PagePicture(Marked(kRed), kGrey);  // all red but (31, 31) blue
+  // 5000% on a 1000-pixel page: the picture's corner is at −300.
+  const Rect place = PlacePicture(1600, 1000, 1000);
+  const Rect block = Rect::FromSize(0, 0, 1000, 1000);
+  const Surface page = RenderPageBlock(picture, place, block);
+  // Page (0, 0) is picture pixel 300 ÷ 50 = 6: red, and the blue corner pixel
+  // (from 1550) lies off the page.
+  for (int y = 0; y < 1000; y += 37)
+    for (int x = 0; x < 1000; x += 41) ASSERT_EQ(page.GetPixel(x, y), kRed) << x << "," << y;
+  // A block starting inside the page sees the same pixels as the whole page does.
+  // A block of its own sees what the whole page would: page 550 is picture
+  // offset 1550, the first of pixel 31's 50.
+  const Surface part = RenderPageBlock(picture, Rect::FromSize(-1000, -1000, 1600, 1600), Rect::FromSize(500, 500, 150, 150));
+  EXPECT_EQ(part.GetPixel(50, 50), kBlue);
+  EXPECT_EQ(part.GetPixel(99, 99), kBlue);
+  for (auto [x, y] : {std::pair{49, 49}, {49, 50}, {50, 49}}) EXPECT_EQ(part.GetPixel(x, y), kRed) << x << "," << y;
+  EXPECT_EQ(part.GetPixel(100, 100), kWhite);  // past the picture's end at 600
+}
+
+TEST(PageBands, CoverTheVisiblePictureOnceInWholeRows) {
+  const Rect place = Rect::FromSize(-300, -100, 1600, 1000);
+  const auto bands = PageBands(place, 1000, 800, 1000 * 300);
+  ASSERT_EQ(bands.size(), 3u);
+  EXPECT_EQ(bands[0], (Rect{0, 0, 1000, 300}));
+  EXPECT_EQ(bands[1], (Rect{0, 300, 1000, 600}));
+  EXPECT_EQ(bands[2], (Rect{0, 600, 1000, 800}));
+  EXPECT_EQ(PageBands(Rect::FromSize(100, 50, 200, 100), 1000, 800, 1 << 20),
+            (std::vector<Rect>{Rect::FromSize(100, 50, 200, 100)}));
+  EXPECT_TRUE(PageBands(Rect::FromSize(1000, 0, 32, 32), 1000, 800, 1 << 20).empty()) << "off the page";
+  EXPECT_EQ(PageBands(Rect::FromSize(0, 0, 10, 3), 10, 10, 1).size(), 3u) << "at least a row each";
+}
+
+TEST(RenderPreview, ScalesThePageToTheSheetAndKeepsTheTransparentColour) {
+  // A 890 × 1210 page on an 89 × 121 sheet: one sheet pixel is ten page pixels.
+  // 5000% → 1600 → 160 sheet pixels, corner at (−355, −195) → (−36, −20).
+  Surface preview = RenderPreview(Marked(), "5000%", 890, 1210, 89, 121);
+  EXPECT_EQ(preview.GetPixel(0, 0), kGrey);
+  EXPECT_EQ(preview.GetPixel(88, 120), kGrey);
+  // 100% → 32 → 3 sheet pixels at (429, 589) → (43, 59) ((42.9, 58.9) rounded).
+  preview = RenderPreview(Marked(), "100%", 890, 1210, 89, 121);
+  for (auto [x, y] : {std::pair{43, 59}, {45, 61}}) EXPECT_NE(preview.GetPixel(x, y), kWhite) << x << "," << y;
+  EXPECT_EQ(preview.GetPixel(44, 60), kGrey);
+  for (auto [x, y] : {std::pair{42, 59}, {46, 61}, {43, 58}, {45, 62}}) EXPECT_EQ(preview.GetPixel(x, y), kWhite);
+}
+
+TEST(RenderPreview, StretchFillsTheSheetAndNoNumberShowsBlankPaper) {
+  const Surface stretched = RenderPreview(Marked(), "Stretch", 890, 1210, 89, 121);
+  EXPECT_EQ(stretched.GetPixel(0, 0), kRed);
+  EXPECT_EQ(stretched.GetPixel(88, 120), kBlue);
+  EXPECT_EQ(stretched.GetPixel(44, 60), kGrey);
+  for (const char* text : {"abc", "0%", "-500%"}) {
+    const Surface blank = RenderPreview(Marked(), text, 890, 1210, 89, 121);
+    EXPECT_EQ(blank, Surface(89, 121, kWhite)) << text;
+  }
+}
+
+}  // namespace
+}  // namespace gs

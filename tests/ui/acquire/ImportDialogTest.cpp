@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "AcquireTestSupport.h"
+#include "ui/main/SurfaceImage.h"
+#include "acquire/CropRectangle.h"
+#include "ui/main/SurfaceView.h"
+#include "ui/acquire/ImportDialog.h"
+
+namespace gs::ui::test {
+namespace {
+
+using Icon = Prompter::Icon;
+
+// Colour of the test picture at (x, y): every pixel differs from its neighbours.
+QRgb PicturePixel(int x, int y) { return qRgb(x * 7 % 256, y * 5 % 256, (x + y) * 3 % 256); }
+
+class ImportDialogTest : public AcquireWindowTest {
+ protected:
+  void SetUp() override {
+    AcquireWindowTest::SetUp();
+    PaintSample();
+    before = Doc().WorkingImage;
+  }
+
+  // A PNG picture of w × h pixels in the test folder.
+  QString Picture(const QString& name, int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) image.setPixel(x, y, PicturePixel(x, y));
+    EXPECT_TRUE(image.save(Path(name)));
+    return Path(name);
+  }
+  Surface Expected(int w, int h) {
+    Surface s(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) s.SetPixel(x, y, FromQRgb(PicturePixel(x, y)));
+    return s;
+  }
+
+  // The dialog from the File menu (no changes to save), with `picture` opened through "Open Image".
+  int Importer(const QString& picture, std::function<void(QDialog&)> script) {
+    return RunDialog("mnuFile_6", [&](QDialog& d) {
+      if (!picture.isEmpty()) {
+        prompter.openNames.push_back(picture);
+        Click(d, "cmdSelect");
+      }
+      script(d);
+    });
+  }
+
+  static QStringList Fields(QDialog& d) {
+    QStringList out;
+    for (const char* name : {"txtLeft", "txtTop", "txtWidth", "txtHeight"}) out << Child<QLineEdit>(d, name)->text();
+    return out;
+  }
+  static Surface Shown(QWidget* w) { return FromQImage(w->grab().toImage()); }
+  static Surface Preview(QDialog& d) { return FromQImage(Child<SurfaceView>(d, "picResult")->image()); }
+
+  Surface before;
+};
+
+TEST_F(ImportDialogTest, MenuAndToolbarOpenTheDialogOnlyPastTheSavePrompt) {
+  auto* button = window->findChild<QToolButton*>("tbAcquire");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->toolTip(), "Acquire Icon from Image");
+  Doc().Modified = true;
+  prompter.answers.push_back(Prompter::Answer::Cancel);
+  QTest::mouseClick(button, Qt::LeftButton);  // no dialog is scripted: none may open
+  prompter.answers.push_back(Prompter::Answer::No);
+  prompter.dialogs.push_back([&](QDialog& d) {
+    EXPECT_EQ(d.objectName(), "frmImport");
+    EXPECT_EQ(d.windowTitle(), "  Acquire Icon from Image");
+    EXPECT_EQ(Fields(d), (QStringList{"0", "0", "32", "32"}));
+    EXPECT_EQ(Child<QPushButton>(d, "cmdSelect")->text(), "Open Image");
+    EXPECT_EQ(Child<QPushButton>(d, "cmdImport")->text(), "Acquire");
+    prompter.openNames.push_back({});  // the file dialog cancelled
+    Click(d, "cmdSelect");
+    d.reject();  // the window's close box
+    return d.result();
+  });
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(prompter.lastDialogTitle, "Import Picture");
+  EXPECT_EQ(prompter.lastFilters,
+            (QStringList{"Image Formats (*.bmp *.dib *.gif *.jpg *.png *.wmf *.emf)", "Bitmap (*.bmp *.dib)",
+                         "GIF (*.gif)", "JPEG (*.jpg)", "PNG (*.png)", "WMF (*.wmf *.emf)", "All (*)"}));
+  EXPECT_EQ(Doc().WorkingImage, before);
+}
+
+TEST_F(ImportDialogTest, ThePictureScrollsUnderTwoBarsThatFollowTheWindowsSize) {
+  const QString big = Picture("big.png", 800, 600), small = Picture("small.png", 40, 30);
+  Importer(big, [&](QDialog& d) {
+    auto* picture = Child<QWidget>(d, "picFull");
+    auto* across = Child<QScrollBar>(d, "scrHorizontal");
+    auto* down = Child<QScrollBar>(d, "scrVertical");
+    EXPECT_EQ(picture->size(), QSize(800, 600));
+    const QWidget* shownArea = picture->parentWidget();
+    EXPECT_TRUE(across->isEnabled());
+    EXPECT_EQ(across->maximum(), 800 - shownArea->width());
+    EXPECT_EQ(down->maximum(), 600 - shownArea->height());
+    EXPECT_EQ(across->geometry().right() + 1, down->x()) << "the bars meet at the corner";
+    across->setValue(50);
+    down->setValue(20);
+    EXPECT_EQ(picture->pos(), QPoint(-50, -20));
+    // A larger window shows the whole picture: nothing left to scroll.
+    d.resize(1100, 900);
+    QApplication::processEvents();
+    EXPECT_FALSE(across->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+    EXPECT_EQ(picture->pos(), QPoint(0, 0));
+    d.resize(300, 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(across->isEnabled());
+    EXPECT_EQ(across->maximum(), 800 - shownArea->width());
+    prompter.openNames.push_back(small);
+    Click(d, "cmdSelect");
+    EXPECT_EQ(picture->size(), QSize(40, 30));
+    EXPECT_FALSE(across->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+    d.reject();
+  });
+}
+
+// The fields show the corners as dragged; the outline, the preview and
+// Acquire use them in order.
+TEST_F(ImportDialogTest, ADragFromLowerRightToUpperLeftIsUsedInOrder) {
+  const int result = Importer(Picture("photo.png", 120, 90), [&](QDialog& d) {
+    auto* picture = Child<QWidget>(d, "picFull");
+    EXPECT_EQ(Preview(d), *CropResult(Expected(120, 90), {0, 0, 32, 32})) << "the initial rectangle";
+    SendMouse(picture, QEvent::MouseButtonPress, QPoint(60, 40), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(picture, QEvent::MouseMove, QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
+    // While dragging the outline is dotted: every other pixel inverted.
+    Surface shown = Shown(picture);
+    EXPECT_EQ(shown.GetPixel(20, 10), FromQRgb(PicturePixel(20, 10)) ^ 0xFFFFFFu);
+    EXPECT_EQ(shown.GetPixel(21, 10), FromQRgb(PicturePixel(21, 10)));
+    EXPECT_EQ(Fields(d), (QStringList{"0", "0", "32", "32"})) << "the fields follow on the release";
+    SendMouse(picture, QEvent::MouseButtonRelease, QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Fields(d), (QStringList{"60", "40", "20", "10"}));
+    shown = Shown(picture);
+    for (const QPoint p : {QPoint(20, 10), QPoint(21, 10), QPoint(59, 39), QPoint(20, 39), QPoint(59, 25)})
+      EXPECT_EQ(shown.GetPixel(p.x(), p.y()), FromQRgb(PicturePixel(p.x(), p.y())) ^ 0xFFFFFFu) << p.x() << "," << p.y();
+    EXPECT_EQ(shown.GetPixel(21, 11), FromQRgb(PicturePixel(21, 11))) << "inside the outline";
+    EXPECT_EQ(shown.GetPixel(60, 40), FromQRgb(PicturePixel(60, 40))) << "the second corner is outside";
+    EXPECT_EQ(Preview(d), *CropResult(Expected(120, 90), {20, 10, 60, 40}));
+    Click(d, "cmdImport");
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_EQ(Doc().WorkingImage, *CropResult(Expected(120, 90), {20, 10, 60, 40}));
+  EXPECT_TRUE(Doc().Modified);
+}
+
+TEST_F(ImportDialogTest, TypedCornersTakeDigitsOnlyAndADragStopsAtTheEdge) {
+  Importer(Picture("photo.png", 120, 90), [&](QDialog& d) {
+    auto* x2 = Child<QLineEdit>(d, "txtWidth");
+    x2->selectAll();
+    QTest::keyClicks(x2, "6-4.5x");
+    EXPECT_EQ(x2->text(), "645");
+    x2->selectAll();
+    QTest::keyClicks(x2, "64");
+    EXPECT_EQ(Preview(d), *CropResult(Expected(120, 90), {0, 0, 64, 32})) << "64 × 32 squeezed to half width";
+    x2->clear();  // an empty field reads as 0
+    EXPECT_FALSE(Preview(d) == *CropResult(Expected(120, 90), {0, 0, 64, 32}));
+    SendMouse(Child<QWidget>(d, "picFull"), QEvent::MouseButtonPress, QPoint(100, 80), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(Child<QWidget>(d, "picFull"), QEvent::MouseMove, QPoint(300, 200), Qt::NoButton, Qt::LeftButton);
+    SendMouse(Child<QWidget>(d, "picFull"), QEvent::MouseButtonRelease, QPoint(300, -50), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Fields(d), (QStringList{"100", "80", "120", "0"}));
+    d.reject();
+  });
+}
+
+TEST_F(ImportDialogTest, AcquireWithoutAPictureOrAnAreaChangesNothing) {
+  const int result = Importer({}, [&](QDialog& d) { Click(d, "cmdImport"); });
+  EXPECT_NE(result, QDialog::Accepted);
+  Importer(Picture("photo.png", 120, 90), [&](QDialog& d) {
+    Child<QLineEdit>(d, "txtWidth")->setText("0");
+    Click(d, "cmdImport");
+    EXPECT_TRUE(d.isVisible()) << "the rectangle can be mended";
+    d.reject();
+  });
+  EXPECT_EQ(Doc().WorkingImage, before);
+  EXPECT_FALSE(Doc().Modified);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text,
+            Path("photo.png") + ": the rectangle 0,0,0,32 has no area inside the 120 × 90 picture");
+}
+
+// A picture that cannot be read is named with the reason, and the one shown stays.
+TEST_F(ImportDialogTest, UnreadablePicturesAreRefusedAndThePreviousOneStays) {
+  WriteAll(Path("broken.png"), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(100, 'x'));
+  WriteAll(Path("drawing.wmf"), QByteArray(64, '\0'));
+  WriteAll(Path("chart.dat"), QByteArray("\x01\0\0\0", 4) + QByteArray(36, '\0') + " EMF" + QByteArray(40, '\0'));
+  const QString wide = Picture("wide.png", 16385, 1);
+  const struct {
+    QString file;
+    QString reason;
+  } refused[] = {
+      {Path("broken.png"), ""},  // Qt's own words
+      {Path("drawing.wmf"), "it is a Windows metafile, which cannot be drawn here"},
+      {Path("chart.dat"), "it is a Windows metafile, which cannot be drawn here"},
+      {wide, "the picture is 16385 × 1 pixels; at most 16384 pixels on a side can be opened"},
+      {Path("missing.png"), "No such file or directory"},
+  };
+  Importer(Picture("photo.png", 120, 90), [&](QDialog& d) {
+    auto* picture = Child<QWidget>(d, "picFull");
+    const Surface shown = Shown(picture);
+    const Surface preview = Preview(d);
+    for (const auto& r : refused) {
+      prompter.openNames.push_back(r.file);
+      Click(d, "cmdSelect");
+      EXPECT_EQ(Shown(picture), shown) << r.file.toStdString();
+      EXPECT_EQ(Preview(d), preview);
+    }
+    Click(d, "cmdImport");
+  });
+  EXPECT_EQ(Doc().WorkingImage, *CropResult(Expected(120, 90), {0, 0, 32, 32})) << "from the picture that stayed";
+  ASSERT_EQ(prompter.messages.size(), std::size(refused));
+  for (std::size_t i = 0; i < std::size(refused); ++i) {
+    const auto& m = prompter.messages[i];
+    EXPECT_EQ(m.title, "GlyphSmith 5.0");
+    EXPECT_EQ(m.icon, Icon::Exclamation);
+    if (refused[i].reason.isEmpty())
+      EXPECT_TRUE(m.text.startsWith(refused[i].file + ": ") && m.text.size() > refused[i].file.size() + 5)
+          << m.text.toStdString();
+    else
+      EXPECT_EQ(m.text, refused[i].file + ": " + refused[i].reason);
+  }
+}
+
+}  // namespace
+}  // namespace gs::ui::test
