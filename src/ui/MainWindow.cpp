@@ -15,9 +15,9 @@
 #include "ui/Areas.h"
 #include "ui/ColourSwatch.h"
 #include "ui/EditView.h"
-#include "ui/HelpWindow.h"
 #include "ui/SurfaceImage.h"
 #include "ui/SurfaceView.h"
+#include "ui/help/HelpBrowser.h"
 
 // Resources live in the static ui library; make sure they are linked in.
 static void InitGlyphSmithResources() { Q_INIT_RESOURCE(glyphsmith); }
@@ -429,17 +429,22 @@ QSize MainWindow::NormalSize() const {
 }
 
 void MainWindow::ShowHelp() {
-  if (!help_) help_ = new HelpWindow(this);
+  if (!help_) help_ = new HelpBrowser(this);
   help_->show();
   help_->raise();
   help_->activateWindow();
 }
 
 void MainWindow::ShowAbout() {
-  prompter_->ShowMessage(this, Prompter::Icon::Information,
-                         QStringLiteral("GlyphSmith 5.0\nVersion %1\n\nAn editor for 32 × 32 icons and cursors.")
-                             .arg(QStringLiteral(GLYPHSMITH_VERSION)),
-                         QStringLiteral("About GlyphSmith"));
+  prompter_->ShowMessage(this, Prompter::Icon::Information, AboutText(), QStringLiteral("About GlyphSmith"));
+}
+
+QString MainWindow::AboutText() {
+  return QStringLiteral(
+             "GlyphSmith 5.0\nVersion %1\n\nAn editor for 32 × 32 icons and cursors.\n\n"
+             "Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later).\n"
+             "Built with Qt %2, running with Qt %3.")
+      .arg(QStringLiteral(GLYPHSMITH_VERSION), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
 }
 
 }  // namespace gs::ui

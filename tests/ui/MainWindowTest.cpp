@@ -9,9 +9,9 @@
 
 #include "support/ScriptedPrompter.h"
 #include "ui/EditView.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/SurfaceView.h"
+#include "ui/help/HelpBrowser.h"
 
 namespace gs::ui {
 namespace {
@@ -196,17 +196,24 @@ TEST_F(MainWindowTest, OnlyTheItemsOfLaterWorkAreDisabled) {
   for (const char* name : {"mnuFile_5", "mnuFile_6", "mnuFile_10"}) EXPECT_TRUE(window->Action(name)->isVisible());
 }
 
-TEST_F(MainWindowTest, HelpShowsTheShippedPageAndAboutNamesTheVersion) {
+TEST_F(MainWindowTest, HelpOpensAtTheContentsAndAboutNamesVersionLicenceAndQt) {
   window->Action("mnuHelp_0")->trigger();
-  auto* help = window->findChild<HelpWindow*>("frmHelp");
+  auto* help = window->findChild<HelpBrowser*>("frmHelp");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(help->Browser()->toPlainText().contains("Flood Fill"));
+  EXPECT_EQ(help->CurrentPage(), "index.html");
+  EXPECT_TRUE(help->Browser()->toPlainText().contains("Where to start"));
+  // A second "How to Use" brings back the same window.
+  window->Action("mnuHelp_0")->trigger();
+  EXPECT_EQ(window->findChildren<HelpBrowser*>().size(), 1);
 
   window->Action("mnuHelp_1")->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_TRUE(prompter.messages[0].text.contains("GlyphSmith 5.0"));
-  EXPECT_TRUE(prompter.messages[0].text.contains("Version 5.0"));
+  const QString about = prompter.messages[0].text;
+  EXPECT_TRUE(about.contains("GlyphSmith 5.0"));
+  EXPECT_TRUE(about.contains("Version 5.0"));
+  EXPECT_TRUE(about.contains("GPL-3.0-or-later"));
+  EXPECT_TRUE(about.contains(QStringLiteral("running with Qt %1").arg(QString::fromLatin1(qVersion())))) << about.toStdString();
 }
 
 }  // namespace
