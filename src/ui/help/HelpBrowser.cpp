@@ -123,7 +123,8 @@ HelpBrowser::HelpBrowser(QWidget* parent)
   BuildContents();
   BuildIndex();
   ShowPage(QStringLiteral("index.html"));
-  resize(860, 620);
+  // Wide enough for the main window's picture beside the contents.
+  resize(1000, 680);
 }
 
 void HelpBrowser::BuildContents() {

@@ -61,7 +61,7 @@ TEST_F(HelpBrowserTest, ContentsListThePagesInOrderAndFollowTheReader) {
   help.Browser()->setSource(QUrl("qrc:/help/text.html"));
   EXPECT_EQ(help.CurrentPage(), "text.html");
   ASSERT_NE(tree->currentItem(), nullptr);
-  EXPECT_EQ(tree->currentItem()->text(0), "Writing text");
+  EXPECT_EQ(tree->currentItem()->text(0).toStdString(), "Writing text");
 
   QTest::mouseClick(Find<QPushButton>("cmdBack"), Qt::LeftButton);
   EXPECT_EQ(help.CurrentPage(), "tools.html");
@@ -95,14 +95,15 @@ TEST_F(HelpBrowserTest, SearchListsThePagesHoldingEveryWordAndMarksTheWord) {
   QTest::keyClick(search, Qt::Key_Return);
   ASSERT_GE(results->count(), 1);
   EXPECT_EQ(results->item(0)->text(), "Save Settings");
-  EXPECT_EQ(label->text(), QStringLiteral("%1 page%2 found.").arg(results->count()).arg(results->count() == 1 ? "" : "s"));
+  EXPECT_EQ(label->text().toStdString(),
+            QStringLiteral("%1 page%2 found.").arg(results->count()).arg(results->count() == 1 ? "" : "s").toStdString());
   emit results->itemClicked(results->item(0));
   EXPECT_EQ(help.CurrentPage(), "save-settings.html");
   EXPECT_EQ(help.Browser()->textCursor().selectedText().toLower(), "hotspot");
 
   EXPECT_EQ(help.RunSearch("hotspot crystallize"), 0);
   EXPECT_EQ(results->count(), 0);
-  EXPECT_EQ(label->text(), "No page holds all of \"hotspot crystallize\".");
+  EXPECT_EQ(label->text().toStdString(), "No page holds all of \"hotspot crystallize\".");
 }
 
 }  // namespace
