@@ -85,7 +85,7 @@ std::string MetainfoPath() { return std::string("share/metainfo/") + GS_APP_ID +
 
 std::vector<std::string> InstalledFiles() {
   std::vector<std::string> files = {"bin/glyphsmith-cli", "share/man/man1/glyphsmith-cli.1.gz",
-                                    "share/bash-completion/completions/glyphsmith-cli"};
+                                    "share/bash-completion/completions/glyphsmith-cli", "share/doc/glyphsmith/copyright"};
   if (GS_WITH_EDITOR) {
     files.insert(files.end(), {"bin/glyphsmith", "share/man/man1/glyphsmith.1.gz", DesktopEntryPath(), MetainfoPath()});
     for (int size : kIconSizes) {

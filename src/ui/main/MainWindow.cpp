@@ -16,9 +16,9 @@
 #include "ui/main/Areas.h"
 #include "ui/main/ColourSwatch.h"
 #include "ui/main/EditView.h"
-#include "ui/main/HelpWindow.h"
 #include "ui/main/SurfaceImage.h"
 #include "ui/main/SurfaceView.h"
+#include "ui/help/HelpBrowser.h"
 #include "ui/print/PrintCommands.h"
 
 // Resources live in the static ui library; make sure they are linked in.
@@ -437,17 +437,22 @@ QSize MainWindow::NormalSize() const {
 }
 
 void MainWindow::ShowHelp() {
-  if (!help_) help_ = new HelpWindow(this);
+  if (!help_) help_ = new HelpBrowser(this);
   help_->show();
   help_->raise();
   help_->activateWindow();
 }
 
 void MainWindow::ShowAbout() {
-  prompter_->ShowMessage(this, Prompter::Icon::Information,
-                         QStringLiteral("GlyphSmith 5.0\nVersion %1\n\nAn editor for 32 × 32 icons and cursors.")
-                             .arg(QStringLiteral(GLYPHSMITH_VERSION)),
-                         QStringLiteral("About GlyphSmith"));
+  prompter_->ShowMessage(this, Prompter::Icon::Information, AboutText(), QStringLiteral("About GlyphSmith"));
+}
+
+QString MainWindow::AboutText() {
+  return QStringLiteral(
+             "GlyphSmith 5.0\nVersion %1\n\nAn editor for 32 × 32 icons and cursors.\n\n"
+             "Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later).\n"
+             "Built with Qt %2, running with Qt %3.")
+      .arg(QStringLiteral(GLYPHSMITH_VERSION), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
 }
 
 }  // namespace gs::ui

@@ -25,7 +25,7 @@ namespace gs::ui {
 
 class ColourSwatch;
 class EditView;
-class HelpWindow;
+class HelpBrowser;
 class SurfaceView;
 
 // The window's fixed layout, in pixels (15 twips to a pixel).
@@ -73,6 +73,8 @@ class MainWindow : public QMainWindow {
 
   // The caption of an untitled document.
   static QString UntitledCaption() { return QStringLiteral("  GlyphSmith 5.0"); }
+  // Help > About: name, version, licence and the Qt in use.
+  static QString AboutText();
 
   void SetTextToolHandler(std::function<void(int px, int py, Colour c)> handler);
   // The Text tool's press hands over here; does nothing until a handler is set.
@@ -130,7 +132,7 @@ class MainWindow : public QMainWindow {
   QWidget* bottomStrip_ = nullptr;
   QWidget* statusStrip_ = nullptr;
   QLabel* status_ = nullptr;
-  QPointer<HelpWindow> help_;
+  QPointer<HelpBrowser> help_;
 
   std::function<void(int, int, Colour)> textToolHandler_;
   std::function<bool()> closeGuard_;

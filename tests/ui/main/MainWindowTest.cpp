@@ -11,7 +11,7 @@
 
 #include "ui/main/ActionNames.h"
 #include "ui/main/EditView.h"
-#include "ui/main/HelpWindow.h"
+#include "ui/help/HelpBrowser.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SurfaceView.h"
 #include "ui/support/ScriptedPrompter.h"
@@ -161,17 +161,24 @@ TEST_F(MainWindowTest, EveryNamedItemExistsAndIsWired) {
   }
 }
 
-TEST_F(MainWindowTest, HelpShowsTheShippedPageAndAboutNamesTheVersion) {
+TEST_F(MainWindowTest, HelpOpensAtTheContentsAndAboutNamesVersionLicenceAndQt) {
   window->Action(action::kHowToUse)->trigger();
-  auto* help = window->findChild<HelpWindow*>("frmHelp");
+  auto* help = window->findChild<HelpBrowser*>("frmHelp");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(help->Browser()->toPlainText().contains("Flood Fill"));
+  EXPECT_EQ(help->CurrentPage(), "index.html");
+  EXPECT_TRUE(help->Browser()->toPlainText().contains("Where to start"));
+  // A second "How to Use" brings back the same window.
+  window->Action(action::kHowToUse)->trigger();
+  EXPECT_EQ(window->findChildren<HelpBrowser*>().size(), 1);
 
   window->Action(action::kAbout)->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_TRUE(prompter.messages[0].text.contains("GlyphSmith 5.0"));
-  EXPECT_TRUE(prompter.messages[0].text.contains("Version 5.0"));
+  const QString about = prompter.messages[0].text;
+  EXPECT_TRUE(about.contains("GlyphSmith 5.0"));
+  EXPECT_TRUE(about.contains("Version 5.0"));
+  EXPECT_TRUE(about.contains("GPL-3.0-or-later"));
+  EXPECT_TRUE(about.contains(QStringLiteral("running with Qt %1").arg(QString::fromLatin1(qVersion())))) << about.toStdString();
 }
 
 }  // namespace
