@@ -43,6 +43,7 @@ class ShotSession::Answers final : public ui::Prompter {
     Show(box);
   }
   Answer AskYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }
+  Answer AskYesNo(QWidget*, const QString&, const QString&) override { return Answer::No; }
   SaveOverAnswer AskSaveOver(QWidget*, const QString&, const QString&) override { return SaveOverAnswer::Cancel; }
   QString GetOpenFileName(QWidget*, const QString&, const QStringList&) override { return {}; }
   // A name is given so that the window that follows it appears; it is then

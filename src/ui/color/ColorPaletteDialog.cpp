@@ -307,7 +307,6 @@ bool ColorPaletteDialog::ShowEntry(ColourBox box, const std::string& text) {
     if (!v) return false;
     channels_[static_cast<int>(box)].slider->setValue(*v);
     const HSLTriple hsl = SliderHsl();
-    // From the sliders: the swatch follows them only after this entry.
     WriteColourBoxes(IsHslBox(box) ? HSLToColor(hsl.Hue, hsl.Saturation, hsl.Luminance) : Rgb(Value(kRed), Value(kGreen), Value(kBlue)));
     return true;
   }
