@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,9 +11,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/files/FolderBrowser.h"
 #include "ui/main/MainWindow.h"
 #include "ui/files/NativePath.h"
 #include "ui/main/SurfaceImage.h"
@@ -87,18 +86,11 @@ ExtractDialog::ExtractDialog(MainWindow& window, const QString& startFolder)
   setObjectName(QStringLiteral("frmExtract"));
   setWindowTitle(QStringLiteral("  Icon Extractor"));
 
-  folders_ = new QFileSystemModel(this);
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Dirs);
-  folders_->setRootPath(QStringLiteral("/"));
-  dirView_ = new QTreeView(this);
-  dirView_->setObjectName(QStringLiteral("drDir"));
-  dirView_->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) dirView_->hideColumn(column);
-  dirView_->setHeaderHidden(true);
+  // Every file: icons live in programs and libraries of any name.
+  browser_ = new FolderBrowser(this, {}, QDir::Files | QDir::Hidden | QDir::System);
+  dirView_ = browser_->Tree();
   dirView_->setMinimumSize(240, 170);
-
-  fileList_ = new QListWidget(this);
-  fileList_->setObjectName(QStringLiteral("fleFile"));
+  fileList_ = browser_->List();
   fileList_->setMinimumHeight(140);
 
   auto* frame = new QFrame(this);
@@ -138,12 +130,6 @@ ExtractDialog::ExtractDialog(MainWindow& window, const QString& startFolder)
   all->addLayout(browse, 1);
   all->addLayout(side);
 
-  connect(dirView_->selectionModel(), &QItemSelectionModel::currentChanged, this, &ExtractDialog::FolderChosen);
-  // The tree fills in the background: bring the chosen folder into view as
-  // the folders above it arrive.
-  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
-    if (dirView_->currentIndex().isValid()) dirView_->scrollTo(dirView_->currentIndex());
-  });
   // The selection, not the current item: a mouse press makes the item current
   // before it selects it.
   connect(fileList_, &QListWidget::itemSelectionChanged, this, &ExtractDialog::FileClicked);
@@ -152,32 +138,17 @@ ExtractDialog::ExtractDialog(MainWindow& window, const QString& startFolder)
   connect(cancel, &QPushButton::clicked, this, &ExtractDialog::reject);
 
   ShowGrid();
-  const QModelIndex start = folders_->index(QDir(startFolder).absolutePath());
-  if (start.isValid()) {
-    dirView_->setCurrentIndex(start);
-    dirView_->scrollTo(start);
-  }
-  if (folder_.isEmpty()) SetFolder(startFolder);
+  browser_->Start(startFolder);
 }
 
-void ExtractDialog::FolderChosen() {
-  const QModelIndex current = dirView_->currentIndex();
-  if (!current.isValid()) return;
-  dirView_->scrollTo(current);
-  SetFolder(folders_->filePath(current));
-}
+void ExtractDialog::SetFolder(const QString& folder) { browser_->SetFolder(folder); }
 
-void ExtractDialog::SetFolder(const QString& folder) {
-  folder_ = QDir(folder).absolutePath();
-  fileList_->clear();
-  // Every file: icons live in programs and libraries of any name.
-  fileList_->addItems(QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase));
-}
+QString ExtractDialog::Folder() const { return browser_->Folder(); }
 
 void ExtractDialog::FileClicked() {
   const QListWidgetItem* item = fileList_->currentItem();
   if (!item || !item->isSelected()) return;
-  const QString path = QDir(folder_).filePath(item->text());
+  const QString path = QDir(browser_->Folder()).filePath(item->text());
   extractor_.ShowFile(ToNative(path));
   if (extractor_.WantsAssociatedIcon()) extractor_.ShowAssociatedIcon(AssociatedIcon(path));
   ShowGrid();

@@ -11,7 +11,6 @@
 
 #include "acquire/IconExtractor.h"
 
-class QFileSystemModel;
 class QImage;
 class QListWidget;
 class QScrollBar;
@@ -19,6 +18,7 @@ class QTreeView;
 
 namespace gs::ui {
 
+class FolderBrowser;
 class MainWindow;
 
 class ExtractDialog : public QDialog {
@@ -28,11 +28,10 @@ class ExtractDialog : public QDialog {
 
   // The folder `fleFile` lists: what choosing a folder in `drDir` does.
   void SetFolder(const QString& folder);
-  QString Folder() const { return folder_; }
+  QString Folder() const;
   const IconExtractor& Extractor() const { return extractor_; }
 
  private:
-  void FolderChosen();
   void FileClicked();
   void Scrolled(int value);
   // A move with `buttons` held, or a release of `buttons`, at grid pixel p.
@@ -43,8 +42,7 @@ class ExtractDialog : public QDialog {
 
   MainWindow& window_;
   IconExtractor extractor_;
-  QString folder_;
-  QFileSystemModel* folders_ = nullptr;
+  FolderBrowser* browser_ = nullptr;
   QTreeView* dirView_ = nullptr;
   QListWidget* fileList_ = nullptr;
   QWidget* viewport_ = nullptr;

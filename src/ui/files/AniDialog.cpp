@@ -1,7 +1,6 @@
 #include "ui/files/AniDialog.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,13 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 #include <string>
 #include <vector>
 
 #include "formats/FieldValues.h"
 #include "formats/FormatFiles.h"
+#include "ui/files/FolderBrowser.h"
 #include "ui/files/NativePath.h"
 #include "ui/main/Prompter.h"
 #include "ui/main/SurfaceImage.h"
@@ -49,18 +48,10 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   setObjectName(QStringLiteral("frmAni"));
   setWindowTitle(QStringLiteral("  Animated Cursor Settings"));
 
-  folders_ = new QFileSystemModel(this);
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Dirs);
-  folders_->setRootPath(QStringLiteral("/"));
-  dirView_ = new QTreeView(this);
-  dirView_->setObjectName(QStringLiteral("drDir"));
-  dirView_->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) dirView_->hideColumn(column);
-  dirView_->setHeaderHidden(true);
+  browser_ = new FolderBrowser(this, {QStringLiteral("*.cur")}, QDir::Files | QDir::Hidden);
+  dirView_ = browser_->Tree();
   dirView_->setMinimumSize(220, 170);
-
-  fileList_ = new QListWidget(this);
-  fileList_->setObjectName(QStringLiteral("fleFile"));
+  fileList_ = browser_->List();
   fileList_->setMinimumHeight(120);
 
   preview_ = new QLabel(this);
@@ -123,12 +114,6 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   grid->addLayout(intervalRow, 1, 0, 1, 3);
   grid->addWidget(status_, 2, 0, 1, 3);
 
-  connect(dirView_->selectionModel(), &QItemSelectionModel::currentChanged, this, &AniDialog::FolderChosen);
-  // The tree fills in the background: bring the chosen folder into view as
-  // the folders above it arrive.
-  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
-    if (dirView_->currentIndex().isValid()) dirView_->scrollTo(dirView_->currentIndex());
-  });
   // The selection, not the current item: a mouse press makes the item current
   // before it selects it, and the preview reads the selected file.
   connect(fileList_, &QListWidget::itemSelectionChanged, this, &AniDialog::PreviewFile);
@@ -138,34 +123,17 @@ AniDialog::AniDialog(Prompter& prompter, Colour transparent, const QString& star
   connect(create, &QPushButton::clicked, this, &AniDialog::Create);
   connect(cancel, &QPushButton::clicked, this, &AniDialog::reject);
 
-  const QModelIndex start = folders_->index(QDir(startFolder).absolutePath());
-  if (start.isValid()) {
-    dirView_->setCurrentIndex(start);
-    dirView_->scrollTo(start);
-  }
-  if (folder_.isEmpty()) SetFolder(startFolder);
+  browser_->Start(startFolder);
 }
 
-void AniDialog::FolderChosen() {
-  const QModelIndex current = dirView_->currentIndex();
-  if (!current.isValid()) return;
-  dirView_->scrollTo(current);
-  SetFolder(folders_->filePath(current));
-}
+void AniDialog::SetFolder(const QString& folder) { browser_->SetFolder(folder); }
 
-void AniDialog::SetFolder(const QString& folder) {
-  folder_ = QDir(folder).absolutePath();
-  fileList_->clear();
-  // Name filters match regardless of case, so "A.CUR" is listed too.
-  const QStringList names =
-      QDir(folder_).entryList({QStringLiteral("*.cur")}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-  fileList_->addItems(names);
-}
+QString AniDialog::Folder() const { return browser_->Folder(); }
 
 QString AniDialog::SelectedFile() const {
   const QListWidgetItem* item = fileList_->currentItem();
   if (!item || !item->isSelected()) return {};
-  return QDir(folder_).filePath(item->text());
+  return QDir(browser_->Folder()).filePath(item->text());
 }
 
 void AniDialog::PreviewFile() {

@@ -10,7 +10,6 @@
 
 #include "raster/Colour.h"
 
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,6 +17,7 @@ class QTreeView;
 
 namespace gs::ui {
 
+class FolderBrowser;
 class Prompter;
 
 class AniDialog : public QDialog {
@@ -29,12 +29,11 @@ class AniDialog : public QDialog {
 
   // The folder `fleFile` lists: what choosing a folder in `drDir` does.
   void SetFolder(const QString& folder);
-  QString Folder() const { return folder_; }
+  QString Folder() const;
   // The frames in order, full paths.
   QStringList Frames() const;
 
  private:
-  void FolderChosen();
   void PreviewFile();
   void AddFrame();
   void DeleteFrame();
@@ -43,8 +42,7 @@ class AniDialog : public QDialog {
 
   Prompter& prompter_;
   Colour transparent_;
-  QString folder_;
-  QFileSystemModel* folders_ = nullptr;
+  FolderBrowser* browser_ = nullptr;
   QTreeView* dirView_ = nullptr;
   QListWidget* fileList_ = nullptr;
   QLabel* preview_ = nullptr;
