@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "ui/main/ActionNames.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/Prompter.h"
 
@@ -151,21 +152,21 @@ const std::vector<Shot>& HelpShots() {
       {"picTool6", ToolPanel(6)},
       {"picTool8", ToolPanel(8)},
       {"picTool9", ToolPanel(9)},
-      {"frmSave", Menu("mnuFile_3")},
-      {"frmSave-cursor", Menu("mnuExport_0")},
-      {"frmAni", Menu("mnuFile_8")},
-      {"frmExtract", Menu("mnuFile_5")},
-      {"frmImport", Menu("mnuFile_6")},
-      {"frmPrint", Menu("mnuFile_10")},
-      {"frmResample", Menu("mnuEffects_0")},
-      {"frmRotate", Menu("mnuRotate_3")},
-      {"frmEarthQuake", Menu("mnuEffects_4")},
-      {"frmDuoTone", Menu("mnuEffects_5")},
-      {"frmCrystal", Menu("mnuEffects_8")},
+      {"frmSave", Menu(ui::action::kSaveAs)},
+      {"frmSave-cursor", Menu(ui::action::kExportCursor)},
+      {"frmAni", Menu(ui::action::kCreateAnimatedCursor)},
+      {"frmExtract", Menu(ui::action::kIconExtract)},
+      {"frmImport", Menu(ui::action::kAcquireImage)},
+      {"frmPrint", Menu(ui::action::kPrint)},
+      {"frmResample", Menu(ui::action::kAdjustDimensions)},
+      {"frmRotate", Menu(ui::action::kRotateByAngle)},
+      {"frmEarthQuake", Menu(ui::action::kScatter)},
+      {"frmDuoTone", Menu(ui::action::kDuotone)},
+      {"frmCrystal", Menu(ui::action::kCrystallize)},
       {"frmText", TextTool()},
       {"frmColor", Button("cmdPalette")},
-      {"frmHelp", Menu("mnuHelp_0")},
-      {"about", Menu("mnuHelp_1")},
+      {"frmHelp", Menu(ui::action::kHowToUse)},
+      {"about", Menu(ui::action::kAbout)},
   };
   return kShots;
 }

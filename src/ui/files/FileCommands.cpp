@@ -78,7 +78,7 @@ FileCommands::FileCommands(MainWindow& window) : QObject(&window), window_(windo
     QAction* action = window_.Action(action::RecentFile(k));
     connect(action, &QAction::triggered, this, [this, k] { OpenRecent(k); });
   }
-  if (auto* fileMenu = window_.findChild<QMenu*>(QStringLiteral("mnuFilePop")))
+  if (auto* fileMenu = window_.findChild<QMenu*>(action::kFileMenu))
     connect(fileMenu, &QMenu::aboutToShow, this, &FileCommands::RefreshRecentMenu);
 
   window_.SetCloseGuard([this] {

@@ -1,11 +1,14 @@
 #pragma once
 // The menu items the code looks up, named by what they do. The strings are the
-// items' object names (the File menu's first item is "mnuFile_0"), which the
-// tests and the window's own tables use too.
+// items' object names (the File menu's first item is "mnuFile_0"); the menus,
+// the tool bar and the tests all take them from here.
 
 #include <QString>
 
 namespace gs::ui::action {
+
+// The File menu itself: its recent entries are refreshed as it opens.
+inline constexpr char kFileMenu[] = "mnuFilePop";
 
 inline constexpr char kNew[] = "mnuFile_0";
 inline constexpr char kOpen[] = "mnuFile_1";

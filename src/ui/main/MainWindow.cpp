@@ -128,74 +128,74 @@ QAction* MainWindow::Action(const QString& objectName) const { return actions_.v
 
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnuFilePop"));
-  AddAction(file, "mnuFile_0", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddAction(file, "mnuFile_1", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddAction(file, "mnuFile_2", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddAction(file, "mnuFile_3", "Save As", QKeySequence(Qt::CTRL | Qt::Key_A));
+  file->setObjectName(action::kFileMenu);
+  AddAction(file, action::kNew, "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddAction(file, action::kOpen, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddAction(file, action::kSave, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddAction(file, action::kSaveAs, "Save As", QKeySequence(Qt::CTRL | Qt::Key_A));
   file->addSeparator();
-  AddAction(file, "mnuFile_5", "Icon Extract");
-  AddAction(file, "mnuFile_6", "Acquire Image");
+  AddAction(file, action::kIconExtract, "Icon Extract");
+  AddAction(file, action::kAcquireImage, "Acquire Image");
   QMenu* exportMenu = file->addMenu(QStringLiteral("Save Image"));
   exportMenu->setObjectName(QStringLiteral("mnuFile_7"));
-  AddAction(exportMenu, "mnuExport_0", "Cursor");
-  AddAction(exportMenu, "mnuExport_1", "Windows Bitmap");
-  AddAction(exportMenu, "mnuExport_2", "ZSoft PCX");
-  AddAction(exportMenu, "mnuExport_3", "X Cursor...");
-  AddAction(file, "mnuFile_8", "Create animated cursor");
+  AddAction(exportMenu, action::kExportCursor, "Cursor");
+  AddAction(exportMenu, action::kExportBitmap, "Windows Bitmap");
+  AddAction(exportMenu, action::kExportPcx, "ZSoft PCX");
+  AddAction(exportMenu, action::kExportXCursor, "X Cursor...");
+  AddAction(file, action::kCreateAnimatedCursor, "Create animated cursor");
   file->addSeparator();
-  AddAction(file, "mnuFile_10", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
+  AddAction(file, action::kPrint, "&Print", QKeySequence(Qt::CTRL | Qt::Key_P));
   file->addSeparator();
-  for (int k = 1; k <= 4; ++k) AddAction(file, QStringLiteral("mnuFile_%1").arg(11 + k), QStringLiteral("%1. ").arg(k));
+  for (int k = 1; k <= 4; ++k) AddAction(file, action::RecentFile(k), QStringLiteral("%1. ").arg(k));
   file->addSeparator();
-  QAction* exit = AddAction(file, "mnuFile_17", "E&xit");
+  QAction* exit = AddAction(file, action::kExit, "E&xit");
   exit->setEnabled(true);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEditPop"));
-  QAction* undo = AddAction(edit, "mnuEdit_0", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* undo = AddAction(edit, action::kUndo, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(undo, &QAction::triggered, this, [this] {
     if (state_.Doc.RestoreBackup()) RePaint();
   });
   edit->addSeparator();
-  AddAction(edit, "mnuEdit_2", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
-  AddAction(edit, "mnuEdit_3", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
-  AddAction(edit, "mnuEdit_4", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  AddAction(edit, action::kCut, "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
+  AddAction(edit, action::kCopy, "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+  AddAction(edit, action::kPaste, "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
   edit->addSeparator();
-  AddAction(edit, "mnuEdit_6", "Try as Pointer");
+  AddAction(edit, action::kTryAsPointer, "Try as Pointer");
 
   QMenu* filters = menuBar()->addMenu(QStringLiteral("Fi&lters"));
   filters->setObjectName(QStringLiteral("mnuEffectsPop"));
-  AddAction(filters, "mnuEffects_0", "Adjust Dimensions");
+  AddAction(filters, action::kAdjustDimensions, "Adjust Dimensions");
   QMenu* flip = filters->addMenu(QStringLiteral("Flip"));
   flip->setObjectName(QStringLiteral("mnuEffects_1"));
-  AddAction(flip, "mnuFlip_0", "Horizontal");
-  AddAction(flip, "mnuFlip_1", "Vertical");
+  AddAction(flip, action::kFlipUpsideDown, "Horizontal");
+  AddAction(flip, action::kFlipLeftRight, "Vertical");
   QMenu* rotate = filters->addMenu(QStringLiteral("Rotate"));
   rotate->setObjectName(QStringLiteral("mnuEffects_2"));
-  AddAction(rotate, "mnuRotate_0", QStringLiteral("90° Clockwise"));
-  AddAction(rotate, "mnuRotate_1", QStringLiteral("90° Counterclockwise"));
-  AddAction(rotate, "mnuRotate_2", QStringLiteral("180°"));
-  AddAction(rotate, "mnuRotate_3", "Custom...");
-  AddAction(filters, "mnuEffects_3", "Interchange Colors");
-  AddAction(filters, "mnuEffects_4", "Scatter Effect");
-  AddAction(filters, "mnuEffects_5", "Duotone");
-  AddAction(filters, "mnuEffects_6", "Replace color");
+  AddAction(rotate, action::kRotateClockwise, QStringLiteral("90° Clockwise"));
+  AddAction(rotate, action::kRotateCounterclockwise, QStringLiteral("90° Counterclockwise"));
+  AddAction(rotate, action::kRotateHalfTurn, QStringLiteral("180°"));
+  AddAction(rotate, action::kRotateByAngle, "Custom...");
+  AddAction(filters, action::kInterchangeColours, "Interchange Colors");
+  AddAction(filters, action::kScatter, "Scatter Effect");
+  AddAction(filters, action::kDuotone, "Duotone");
+  AddAction(filters, action::kReplaceColour, "Replace color");
   QMenu* convert = filters->addMenu(QStringLiteral("Adjust Color"));
   convert->setObjectName(QStringLiteral("mnuEffects_7"));
-  AddAction(convert, "mnuConvert_0", "Black && White ");
-  AddAction(convert, "mnuConvert_1", "16 Colors");
-  AddAction(convert, "mnuConvert_2", "256 Colors");
-  AddAction(filters, "mnuEffects_8", "Crystallize Image");
-  AddAction(filters, "mnuEffects_9", "Shaderect");
+  AddAction(convert, action::kReduceToBlackAndWhite, "Black && White ");
+  AddAction(convert, action::kReduceTo16Colours, "16 Colors");
+  AddAction(convert, action::kReduceTo256Colours, "256 Colors");
+  AddAction(filters, action::kCrystallize, "Crystallize Image");
+  AddAction(filters, action::kShadeRect, "Shaderect");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelpPop"));
-  QAction* howTo = AddAction(help, "mnuHelp_0", "How to Use");
+  QAction* howTo = AddAction(help, action::kHowToUse, "How to Use");
   howTo->setEnabled(true);
   connect(howTo, &QAction::triggered, this, &MainWindow::ShowHelp);
-  QAction* about = AddAction(help, "mnuHelp_1", "About");
+  QAction* about = AddAction(help, action::kAbout, "About");
   about->setEnabled(true);
   connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
 }
@@ -231,30 +231,30 @@ void MainWindow::BuildToolbar() {
     const char* action;
   };
   static const Button kTop[] = {
-      {"tbNew", "New", "mnuFile_0"},
-      {"tbOpen", "Open", "mnuFile_1"},
-      {"tbSave", "Save", "mnuFile_2"},
-      {"tbExtract", "Extract Icon from File", "mnuFile_5"},
-      {"tbAcquire", "Acquire Icon from Image", "mnuFile_6"},
-      {"tbSavecursor", "Save Cursor", "mnuExport_0"},
-      {"tbSavebmp", "Save Bitmap", "mnuExport_1"},
-      {"tbPrint", "Print", "mnuFile_10"},
-      {"tbUndo", "Undo", "mnuEdit_0"},
-      {"tbCut", "Cut", "mnuEdit_2"},
-      {"tbCopy", "Copy", "mnuEdit_3"},
-      {"tbPaste", "Paste", "mnuEdit_4"},
-      {"tbFliph", "Flip Image Horizontally", "mnuFlip_1"},
-      {"tbFlipv", "Flip Image Vertically", "mnuFlip_0"},
-      {"tbScolor", "Switch Colors", "mnuEffects_6"},
+      {"tbNew", "New", action::kNew},
+      {"tbOpen", "Open", action::kOpen},
+      {"tbSave", "Save", action::kSave},
+      {"tbExtract", "Extract Icon from File", action::kIconExtract},
+      {"tbAcquire", "Acquire Icon from Image", action::kAcquireImage},
+      {"tbSavecursor", "Save Cursor", action::kExportCursor},
+      {"tbSavebmp", "Save Bitmap", action::kExportBitmap},
+      {"tbPrint", "Print", action::kPrint},
+      {"tbUndo", "Undo", action::kUndo},
+      {"tbCut", "Cut", action::kCut},
+      {"tbCopy", "Copy", action::kCopy},
+      {"tbPaste", "Paste", action::kPaste},
+      {"tbFliph", "Flip Image Horizontally", action::kFlipLeftRight},
+      {"tbFlipv", "Flip Image Vertically", action::kFlipUpsideDown},
+      {"tbScolor", "Switch Colors", action::kReplaceColour},
   };
   for (int k = 0; k < 15; ++k)
     AddButton(toolbar_, kTop[k].name, kTop[k].tooltip, kTop[k].action, QRect(12 + 40 * k, 16, 41, 41));
 
   static const Button kBottom[] = {
-      {"tbCW", "Rotate 90 Degrees Clockwise", "mnuRotate_0"},
-      {"tbACW", "Rotate 90 Degrees Anti-Clockwise", "mnuRotate_1"},
-      {"tbSROT", "Rotate 180 Degrees", "mnuRotate_2"},
-      {"tbAROT", "Rotate Arbitray Angle", "mnuRotate_3"},
+      {"tbCW", "Rotate 90 Degrees Clockwise", action::kRotateClockwise},
+      {"tbACW", "Rotate 90 Degrees Anti-Clockwise", action::kRotateCounterclockwise},
+      {"tbSROT", "Rotate 180 Degrees", action::kRotateHalfTurn},
+      {"tbAROT", "Rotate Arbitray Angle", action::kRotateByAngle},
   };
   for (int k = 0; k < 4; ++k)
     AddButton(bottomStrip_, kBottom[k].name, kBottom[k].tooltip, kBottom[k].action,
