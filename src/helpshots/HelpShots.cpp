@@ -33,14 +33,7 @@ class ShotSession::Answers final : public ui::Prompter {
 
   void ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) override {
     QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setText(text);
-    switch (icon) {
-      case Icon::Information: box.setIcon(QMessageBox::Information); break;
-      case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-      case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-      case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    }
+    ui::SetUpMessageBox(box, icon, text, title);
     Show(box);
   }
   Answer AskYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::Cancel; }

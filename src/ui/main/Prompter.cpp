@@ -8,16 +8,20 @@
 
 namespace gs::ui {
 
-void QtPrompter::ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) {
-  QMessageBox box(parent);
+void SetUpMessageBox(QMessageBox& box, Prompter::Icon icon, const QString& text, const QString& title) {
   box.setWindowTitle(title);
   box.setText(text);
   switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Prompter::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Prompter::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Prompter::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Prompter::Icon::Question: box.setIcon(QMessageBox::Question); break;
   }
+}
+
+void QtPrompter::ShowMessage(QWidget* parent, Icon icon, const QString& text, const QString& title) {
+  QMessageBox box(parent);
+  SetUpMessageBox(box, icon, text, title);
   box.exec();
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QDialog;
+class QMessageBox;
 class QWidget;
 
 namespace gs::ui {
@@ -43,6 +44,9 @@ class Prompter {
   // Runs one of the program's own modal dialogs and returns its result code.
   virtual int ExecDialog(QDialog& dialog) = 0;
 };
+
+// Gives a message box its title, text and icon, as ShowMessage shows them.
+void SetUpMessageBox(QMessageBox& box, Prompter::Icon icon, const QString& text, const QString& title);
 
 class QtPrompter final : public Prompter {
  public:
