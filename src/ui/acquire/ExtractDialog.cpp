@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +21,14 @@
 
 namespace gs::ui {
 namespace {
+
+// The busy pointer while a file is read: a large program takes a moment.
+struct BusyPointer {
+  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
 
 unsigned CoreButtons(Qt::MouseButtons buttons) {
   unsigned out = kNoButton;
@@ -149,7 +158,10 @@ void ExtractDialog::FileClicked() {
   const QListWidgetItem* item = fileList_->currentItem();
   if (!item || !item->isSelected()) return;
   const QString path = QDir(browser_->Folder()).filePath(item->text());
-  extractor_.ShowFile(ToNative(path));
+  {
+    const BusyPointer busy;
+    extractor_.ShowFile(ToNative(path));
+  }
   if (extractor_.WantsAssociatedIcon()) extractor_.ShowAssociatedIcon(AssociatedIcon(path));
   ShowGrid();
 }
