@@ -26,8 +26,10 @@ constexpr const char* kNotRegularFile = "it is not a regular file";
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(FileDescriptor&&) = delete;
   ~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -116,11 +118,15 @@ bool FileExists(const std::string& path) {
 
 namespace {
 
-// Reads up to `count` bytes from the start of a regular file, after the checks
-// every read makes.
-Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::uint64_t maxBytes,
-                                                   std::uint64_t count) {
-  using Result = Outcome<std::vector<std::uint8_t>>;
+// A regular file opened for reading, and its size when opened.
+struct OpenedFile {
+  FileDescriptor fd;
+  std::uint64_t size = 0;
+};
+
+// Opens a file to read after the checks every read makes.
+Outcome<OpenedFile> OpenRegularFile(const std::string& path, std::uint64_t maxBytes) {
+  using Result = Outcome<OpenedFile>;
   // The kind is checked before opening: opening a FIFO waits for a writer, and
   // opening a device can act on it. O_NONBLOCK covers a swap in between.
   if (auto size = RegularFileSize(path); !size) return Result::Failure(size.Reason());
@@ -129,12 +135,22 @@ Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std:
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return Result::Failure(ErrorText(errno));
   if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
+  const auto size = static_cast<std::uint64_t>(st.st_size);
+  if (size > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
+  return OpenedFile{std::move(fd), size};
+}
 
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, count)));
+// Reads up to `count` bytes from the start of a regular file.
+Outcome<std::vector<std::uint8_t>> ReadRegularFile(const std::string& path, std::uint64_t maxBytes,
+                                                   std::uint64_t count) {
+  using Result = Outcome<std::vector<std::uint8_t>>;
+  auto file = OpenRegularFile(path, maxBytes);
+  if (!file) return Result::Failure(file.Reason());
+  const int fd = file->fd.Get();
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(file->size, count)));
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return Result::Failure(ErrorText(errno));
@@ -166,19 +182,15 @@ MappedFile::~MappedFile() {
 
 Outcome<MappedFile> MapWholeFile(const std::string& path, std::uint64_t maxBytes) {
   using Result = Outcome<MappedFile>;
-  if (auto size = RegularFileSize(path); !size) return Result::Failure(size.Reason());
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (fd.Get() < 0) return Result::Failure(ErrorText(errno));
-  struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0) return Result::Failure(ErrorText(errno));
-  if (std::string problem = KindProblem(st); !problem.empty()) return Result::Failure(problem);
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Result::Failure(FileTooLargeReason(maxBytes));
+  auto file = OpenRegularFile(path, maxBytes);
+  if (!file) return Result::Failure(file.Reason());
   MappedFile out;
-  if (st.st_size == 0) return out;  // nothing to map: an empty span
-  void* data = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd.Get(), 0);
+  if (file->size == 0) return out;  // nothing to map: an empty span
+  const auto size = static_cast<std::size_t>(file->size);
+  void* data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file->fd.Get(), 0);
   if (data == MAP_FAILED) return Result::Failure(ErrorText(errno));
   out.data_ = static_cast<const std::uint8_t*>(data);
-  out.size_ = static_cast<std::size_t>(st.st_size);
+  out.size_ = size;
   return out;
 }
 
