@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "formats/AnimatedCursor.h"
 #include "formats/FormatFiles.h"
 
@@ -25,9 +26,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
+using gs::fuzz::Check;
 
 std::uint32_t U32(const Bytes& b, std::size_t at) {
   Check(at + 4 <= b.size());

@@ -5,15 +5,14 @@
 
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "acquire/CropRectangle.h"
 #include "formats/BitmapReader.h"
 #include "formats/PictureFile.h"
 
 namespace {
 
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
+using gs::fuzz::Check;
 
 // Smaller than a real picture's limits, so each run stays quick; the checks
 // against them are the same code.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "CliCommands.h"
 #include "text/FieldNumber.h"
 #include "formats/FieldValues.h"
@@ -19,9 +20,7 @@
 
 namespace {
 
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
+using gs::fuzz::Check;
 
 void CheckConvert(const gs::cli::ConvertCommand* c) {
   using namespace gs::cli;

@@ -6,17 +6,12 @@
 
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "formats/BitmapEntryDecoder.h"
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 
-namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+using gs::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);

@@ -7,17 +7,12 @@
 
 #include <cstdlib>
 
+#include "FuzzCheck.h"
 #include "acquire/IconExtract.h"
 #include "acquire/IconSource.h"
 #include "formats/IconDirectory.h"
 
-namespace {
-
-void Check(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+using gs::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Bounds far below the defaults, so that no input takes long: their own
