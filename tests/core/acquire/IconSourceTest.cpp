@@ -86,30 +86,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // An icon file is offered as it is; a cursor as an icon of the same images
-// (planes 1, each image's bits where its hotspot was). Either is described
-// image by image from the images' own headers.
-TEST(IconSource, OffersAnIconFileAsItIsAndACursorAsAnIconOfItsImages) {
-  for (const auto& [file, name] : {std::pair{IconFile({kSmall, kLarge}), "a b.ico"}, std::pair{Cursor(), "arrow.cur"}}) {
+// (planes 1, each image's bits where its hotspot was); a PNG picture as an
+// icon of one PNG image (its size in the directory, 0 meaning 256 or more).
+// Each is described image by image from the images' own headers.
+TEST(IconSource, OffersAnIconOrCursorFileOrPngPictureAsOneIcon) {
+  const Bytes png = SolidRgbaPng(300, 20, {200, 100, 0, 255});
+  Bytes pngIcon;
+  ByteWriter w(pngIcon);
+  w.Bytes(Hex("0000 0100 0100 | 00 14 00 00 0100 2000")), w.U32(static_cast<std::uint32_t>(png.size())), w.U32(22);
+  w.Bytes(png);
+  const std::tuple<Bytes, const char*, Bytes, std::vector<std::string>> cases[] = {
+      {IconFile({kSmall, kLarge}), "a b.ico", IconFile({kSmall, kLarge}), {"16x16@1", "32x32@4"}},
+      {Cursor(), "arrow.cur", IconFile({kSmall, kLarge}), {"16x16@1", "32x32@4"}},
+      {png, "favicon.ico", pngIcon, {"300x20@png"}},
+  };
+  for (const auto& [file, name, ico, images] : cases) {
     const IconSource source = IconSourceFromBytes(file, name);
     ASSERT_EQ(source.icons.size(), 1u) << name;
     EXPECT_EQ(source.icons[0].name, Named(name));
-    EXPECT_EQ(source.icons[0].ico, IconFile({kSmall, kLarge})) << name;
-    EXPECT_EQ(Images(source.icons[0]), (std::vector<std::string>{"16x16@1", "32x32@4"})) << name;
+    EXPECT_EQ(source.icons[0].ico, ico) << name;
+    EXPECT_EQ(Images(source.icons[0]), images) << name;
   }
-}
-
-// A PNG picture becomes an icon of one PNG image (its size in the directory,
-// 0 meaning 256 or more).
-TEST(IconSource, OffersAPngPictureAsAnIconOfOneImage) {
-  const Bytes wide = SolidRgbaPng(300, 20, {200, 100, 0, 255});
-  const IconSource source = IconSourceFromBytes(wide, "favicon.ico");
-  ASSERT_EQ(source.icons.size(), 1u);
-  Bytes expected;
-  ByteWriter w(expected);
-  w.Bytes(Hex("0000 0100 0100 | 00 14 00 00 0100 2000")), w.U32(static_cast<std::uint32_t>(wide.size())), w.U32(22);
-  w.Bytes(wide);
-  EXPECT_EQ(source.icons[0].ico, expected);
-  EXPECT_EQ(Images(source.icons[0]), std::vector<std::string>{"300x20@png"});
 }
 
 // Thousands of cursor entries can share one image: rebuilding them is bounded like a program's groups.
