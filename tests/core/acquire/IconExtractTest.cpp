@@ -161,29 +161,24 @@ TEST_F(Extracting, AFileWithoutIconsShowsTheDesktopsIcon) {
   ExpectTaken(HalfRedIcon());
 }
 
-// A file that cannot be read offers nothing, not even the desktop's icon.
-TEST_F(Extracting, AFileThatCannotBeReadOffersNothing) {
+// Extract reads the file again: one that went after its icons were shown is
+// not taken. Shown again, it offers nothing, not even the desktop's icon; a
+// click on another file starts from its first icon.
+TEST_F(Extracting, ExtractReadsTheFileAgain) {
   IconExtractor extractor(kTransparent);
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), "no file is chosen");
   extractor.ShowFile(Path("p.exe"));
   extractor.Mouse(kLeftButton, 40, 5);
-  extractor.ShowFile(Path("gone.exe"));
+  std::filesystem::rename(Path("p.exe"), Path("q.exe"));
+  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("p.exe") + ": No such file or directory");
+  ExpectUntouched();
+
+  extractor.ShowFile(Path("p.exe"));
   EXPECT_FALSE(extractor.WantsAssociatedIcon());
   extractor.ShowAssociatedIcon(HalfRedPicture());
   EXPECT_EQ(extractor.Grid().Count(), 0);
   EXPECT_EQ(extractor.MessageLines().size(), 2u);
-  EXPECT_EQ(extractor.Problem(), Path("gone.exe") + ": No such file or directory");
-  EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("gone.exe") + ": No such file or directory");
-  ExpectUntouched();
-  EXPECT_EQ(IconExtractor(kTransparent).Extract(doc_).Reason(), "no file is chosen");
-}
-
-// Extract reads the file again: one that went after its icons were shown is
-// not taken, and a click on another file starts from its first icon.
-TEST_F(Extracting, ExtractReadsTheFileAgain) {
-  IconExtractor extractor(kTransparent);
-  extractor.ShowFile(Path("p.exe"));
-  extractor.Mouse(kLeftButton, 40, 5);
-  std::filesystem::rename(Path("p.exe"), Path("q.exe"));
+  EXPECT_EQ(extractor.Problem(), Path("p.exe") + ": No such file or directory");
   EXPECT_EQ(extractor.Extract(doc_).Reason(), Path("p.exe") + ": No such file or directory");
   ExpectUntouched();
 

@@ -250,12 +250,6 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"GroupLanguagesLoopToTheirParent", DamagedPe([](BuiltPe& pe) {
                      PutU32(pe.file, pe.nameEntries[kGroups][1] + 4, Subdirectory(pe, Target(pe, pe.typeEntries[kGroups])));
                    }), "", kAllBut5, {"icon 5: its directory loops back on itself"}},
-        DamageCase{"GroupLanguagesLoopToTheRoot",
-                   DamagedPe([](BuiltPe& pe) { PutU32(pe.file, pe.nameEntries[kGroups][1] + 4, kResourceHighBit); }), "", kAllBut5,
-                   {"icon 5: its directory loops back on itself"}},
-        DamageCase{"ImageLanguagesLoopToTheirParent", DamagedPe([](BuiltPe& pe) {
-                     PutU32(pe.file, pe.nameEntries[kIcons][3] + 4, Subdirectory(pe, Target(pe, pe.typeEntries[kIcons])));
-                   }), "", {"MAINICON", "5"}, {"icon 300: image 1 (icon 7): its directory loops back on itself"}},
         DamageCase{"AFourthLevel", DamagedPe([](BuiltPe& pe) {
                      PutU32(pe.file, pe.languageDirectories[kGroups][2] + 16 + 4, Subdirectory(pe, pe.languageDirectories[kGroups][0]));
                    }), "", {"MAINICON", "5"}, {"icon 300: its directory nests deeper than three levels"}},
