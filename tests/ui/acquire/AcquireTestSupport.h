@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QToolButton>
 
 #include "ui/files/FileTestSupport.h"
 
@@ -21,9 +22,10 @@ inline void Click(QWidget& d, const char* button) { QTest::mouseClick(Child<QPus
 
 class AcquireWindowTest : public FileWindowTest {
  protected:
-  // Runs the dialog of the menu item `action` shown on the screen; `script`
-  // works it as a person would. Returns the dialog's result.
-  int RunDialog(const char* action, std::function<void(QDialog&)> script) {
+  // Runs the dialog of the tool bar button `button` (which triggers its menu
+  // item) shown on the screen; `script` works it as a person would. Returns the
+  // dialog's result.
+  int RunDialog(const char* button, std::function<void(QDialog&)> script) {
     int result = -1;
     prompter.dialogs.push_back([&, script](QDialog& d) {
       d.show();
@@ -31,7 +33,7 @@ class AcquireWindowTest : public FileWindowTest {
       result = d.result();
       return result;
     });
-    Trigger(action);
+    QTest::mouseClick(Child<QToolButton>(*window, button), Qt::LeftButton);
     return result;
   }
 };

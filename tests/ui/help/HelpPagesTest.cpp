@@ -26,10 +26,6 @@
 namespace gs::ui {
 namespace {
 
-// Windows whose pages are written ahead of the window: their controls are
-// checked once the window is in the picture list.
-const QSet<QString> kWindowsStillToCome = {};
-
 // A caption as the reader sees it: no shortcut marks, no outer or doubled blanks.
 QString Shown(QString text, bool shortcutMarks = true) {
   if (shortcutMarks) {
@@ -46,9 +42,8 @@ struct SourcePage {
   QString html;
 };
 
-std::vector<SourcePage> SourcePages() {
+std::vector<SourcePage> SourcePages(const HelpIndex& index) {
   std::vector<SourcePage> out;
-  const HelpIndex index = HelpIndex::Load(HelpBrowser::PagesFolder());
   for (const HelpPage& page : index.Pages()) {
     QFile f(HelpBrowser::PagesFolder() + QLatin1Char('/') + page.file);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << page.file.toStdString();
@@ -93,11 +88,11 @@ void MenuPaths(const QList<QAction*>& actions, const QString& prefix, QSet<QStri
 
 class HelpPagesTest : public ::testing::Test {
  protected:
-  std::vector<SourcePage> pages = SourcePages();
+  const HelpIndex index = HelpIndex::Load(HelpBrowser::PagesFolder());
+  const std::vector<SourcePage> pages = SourcePages(index);
 };
 
 TEST_F(HelpPagesTest, EveryPageIsInTheContentsAndReadable) {
-  const HelpIndex index = HelpIndex::Load(HelpBrowser::PagesFolder());
   EXPECT_TRUE(index.Problems().isEmpty()) << index.Problems().join('\n').toStdString();
   for (const QString& file : QDir(HelpBrowser::PagesFolder()).entryList({"*.html"}, QDir::Files))
     EXPECT_GE(index.PageOf(file), 0) << file.toStdString() << " is missing from contents.txt";
@@ -162,18 +157,12 @@ TEST_F(HelpPagesTest, PagesNameOnlyControlsTheirWindowsHave) {
   int checked = 0;
   for (const SourcePage& page : pages) {
     QSet<QString> shown;
-    bool pending = false;
     for (const QString& window : MetaValues(page.html, "window")) {
-      if (kWindowsStillToCome.contains(window)) {
-        pending = true;
-        continue;
-      }
       const auto it = texts.find(window);
       ASSERT_NE(it, texts.end()) << page.file.toStdString() << " describes " << window.toStdString()
                                  << ", which is not in the picture list";
       shown.unite(it->second);
     }
-    if (pending) continue;
     for (const QString& control : Marked(page.html, "control")) {
       EXPECT_TRUE(shown.contains(control)) << page.file.toStdString() << " names the control \""
                                            << control.toStdString() << "\", which its windows do not show";
@@ -184,7 +173,6 @@ TEST_F(HelpPagesTest, PagesNameOnlyControlsTheirWindowsHave) {
 }
 
 TEST_F(HelpPagesTest, EveryPictureAndLinkLeadsSomewhere) {
-  const HelpIndex index = HelpIndex::Load(HelpBrowser::PagesFolder());
   QSet<QString> shownPictures;
   for (const SourcePage& page : pages) {
     for (const QString& src : Attributes(page.html, "img", "src")) {
