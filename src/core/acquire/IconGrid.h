@@ -31,8 +31,9 @@ class IconGrid {
   // many rows, so the viewport shows the rows from that one on.
   void Scroll(int value);
 
-  // A press, a move or a release at (x, y) in grid pixels. `buttons` is the
-  // button pressed or released, or for a move the buttons held. Only the left
+  // A move or a release at (x, y) in grid pixels (the grid box passes no
+  // presses on). `buttons` is the button released, or for a move the buttons
+  // held. Only the left
   // button alone chooses, and only an icon's cell inside the box: a click on
   // an empty cell or outside changes nothing. Returns true when the highlight
   // or the chosen icon changed, so the grid needs drawing again.
