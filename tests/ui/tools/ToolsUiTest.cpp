@@ -30,7 +30,7 @@ TEST_F(ToolUiTest, EveryPressTakesASnapshotAndEachEventReadsTheColour) {
   MoveTo(4, 2);
   Release(4, 2);
   EXPECT_TRUE(doc().Modified);
-  EXPECT_EQ(Picture(image(), {2, 2, 5, 3}, kRed, kBlue), "#.o/");
+  EXPECT_EQ(image().Copy({2, 2, 5, 3}).Pixels(), (std::vector<Colour>{kRed, transparent(), kBlue}));
   Undo();
   EXPECT_EQ(image(), Surface(32, 32, transparent()));
   EXPECT_FALSE(window->Action("mnuEdit_0")->isEnabled());
