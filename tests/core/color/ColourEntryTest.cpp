@@ -4,9 +4,25 @@
 #include <optional>
 
 #include "color/ColourEntry.h"
+#include "color/ColourText.h"
 
 namespace gs {
 namespace {
+
+// Each text read both ways: as a whole decimal and as hexadecimal ({} where refused).
+TEST(ColourText, ReadsOnlyWellFormedNumbers) {
+  const struct { const char* text; std::optional<std::int64_t> decimal; std::optional<std::int32_t> hex; } cases[] = {
+      {"300", 300, 0x300},   {"16777216", 16777216, 0x16777216}, {"-1", -1, {}},       {"+7", 7, {}},
+      {"4.0", 4, {}},        {"5.", 5, {}},                      {"2.5", {}, {}},      {"", {}, {}},
+      {"-", {}, {}},         {"1.2.3", {}, {}},                  {" 12", {}, {}},      {"1e3", {}, 0x1E3},
+      {"aBc", {}, 0xABC},    {"FFFFFFFF", {}, -1},               {"80000000", 80000000, INT32_MIN},
+      {"100000000", 100000000, {}}, {"0x10", {}, {}},            {"inf", {}, {}},      {"nan", {}, {}},
+      {"99999999999999999999", {}, {}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseWholeDecimalText(c.text), c.decimal) << '"' << c.text << '"';
+    EXPECT_EQ(ParseHexText(c.text), c.hex) << '"' << c.text << '"';
+  }
+}
 
 // What each box takes: whole decimals in 16 bits beside the sliders, the colour
 // value from the 32-bit minimum up to white, hexadecimal up to white.

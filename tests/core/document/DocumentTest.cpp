@@ -14,7 +14,7 @@ TEST(Document, StartsUntitledInTheTransparentColourAndClearsWithTheCurrentOne) {
   EXPECT_EQ(doc.CurrentFile, "");
   EXPECT_FALSE(doc.Modified);
   EXPECT_FALSE(doc.UndoAvailable());
-  doc.TransparentColor = Rgb(1, 2, 3);
+  doc.TransparentColor = Rgb(1, 2, 3);  // the colour of the moment
   doc.ClearToTransparent({30, 30, 40, 40});
   EXPECT_EQ(doc.WorkingImage.Copy({29, 30, 31, 31}).Pixels(), (std::vector<Colour>{0xE0E0E0, Rgb(1, 2, 3)}));
   doc.Selection = {5, 7, 2, 3};
@@ -25,7 +25,10 @@ TEST(Document, StartsUntitledInTheTransparentColourAndClearsWithTheCurrentOne) {
   EXPECT_EQ(doc.OperationRect(), (Rect{0, 0, 32, 32}));
 }
 
-TEST(Document, UndoRestoresTheStateBeforeTheLastChangeOnlyOnce) {
+// A change marks the document modified as it takes the snapshot; undo restores
+// the state before the last one, once, and leaves the modified flag alone. A new
+// picture drops the snapshot and the selection. Each turn is told to the menus.
+TEST(Document, UndoRestoresTheLastSnapshotOnceAndANewPictureForgetsIt) {
   Document doc;
   std::vector<bool> told;
   doc.UndoAvailabilityChanged = [&](bool on) { told.push_back(on); };
@@ -33,39 +36,27 @@ TEST(Document, UndoRestoresTheStateBeforeTheLastChangeOnlyOnce) {
   doc.CreateBackup();
   doc.WorkingImage.SetPixel(1, 1, Rgb(255, 0, 0));
   const Surface afterFirst = doc.WorkingImage;
-  doc.CreateBackup();
+  doc.BeginChange();
+  EXPECT_TRUE(doc.Modified);
   doc.WorkingImage.SetPixel(2, 2, Rgb(0, 255, 0));
-  doc.Modified = true;
   EXPECT_TRUE(doc.RestoreBackup());
   EXPECT_EQ(doc.WorkingImage, afterFirst);
   EXPECT_TRUE(doc.Modified);  // undo never touches the unsaved flag
   EXPECT_FALSE(doc.RestoreBackup());
   EXPECT_EQ(doc.WorkingImage, afterFirst);
-  EXPECT_EQ(told, (std::vector<bool>{true, false}));
-}
 
-// A change marks the document modified as it takes the snapshot; a new picture
-// drops both the snapshot and the selection, and says so to the menus.
-TEST(Document, ChangesMarkTheDocumentAndANewPictureForgetsTheOldOne) {
-  Document doc;
-  std::vector<bool> told;
-  doc.UndoAvailabilityChanged = [&](bool on) { told.push_back(on); };
   doc.BeginChange();
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_TRUE(doc.UndoAvailable());
-  doc.WorkingImage.SetPixel(1, 1, Rgb(255, 0, 0));
   doc.Selection = {1, 2, 3, 4};
   doc.SelectionActive = doc.MovingSelection = true;
-
   doc.BeginNewPicture();
   EXPECT_FALSE(doc.UndoAvailable());
   EXPECT_FALSE(doc.RestoreBackup());
-  EXPECT_EQ(doc.WorkingImage.GetPixel(1, 1), Rgb(255, 0, 0)) << "the picture itself is the caller's";
+  EXPECT_EQ(doc.WorkingImage, afterFirst) << "the picture itself is the caller's";
   EXPECT_FALSE(doc.SelectionActive);
   EXPECT_FALSE(doc.MovingSelection);
   EXPECT_EQ(doc.Selection, Rect{});
   EXPECT_TRUE(doc.Modified) << "whether the new picture is saved is the caller's";
-  EXPECT_EQ(told, (std::vector<bool>{true, false}));
+  EXPECT_EQ(told, (std::vector<bool>{true, false, true, false}));
 }
 
 }  // namespace

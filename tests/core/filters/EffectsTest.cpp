@@ -121,16 +121,12 @@ TEST(FilterCommands, SnapshotFirstMarkModifiedAndHandleTheSelection) {
     }
 }
 
-// The preferred face is matched by its whole name in any case, else the first is taken.
-TEST(TextStamp, PrefersTheNamedFaceByItsWholeNameInAnyCase) {
+// The preferred face is matched by its whole name in any case; without it the
+// desktop's general font is taken, not whatever sorts first; else the first.
+TEST(TextStamp, PrefersTheNamedFaceThenTheGeneralFontThenTheFirst) {
   EXPECT_EQ(PreferredFaceIndex({"Arial", "ms sans serif", "MS Sans Serif"}), 1);
   EXPECT_EQ(PreferredFaceIndex({"Arial", "MS Sans Serif Bold", "MS Sans"}), 0);
-}
-
-// Without the preferred face the desktop's general font is taken, not whatever sorts first.
-TEST(TextStamp, FallsBackOnTheGeneralFontThenOnTheFirst) {
-  const std::vector<std::string> faces = {"C059", "DejaVu Sans", "MS Sans Serif"};
-  EXPECT_EQ(PreferredFaceIndex(faces, "MS Sans Serif", "dejavu sans"), 2);
+  EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans", "MS Sans Serif"}, "MS Sans Serif", "dejavu sans"), 2);
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", "DejaVu Sans"), 1);
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", "Cantarell"), 0);
   EXPECT_EQ(PreferredFaceIndex({"C059", "DejaVu Sans"}, "MS Sans Serif", ""), 0);

@@ -21,9 +21,9 @@ class LinePicture : public ::testing::TestWithParam<PictureCase> {};
 TEST_P(LinePicture, ShowsExactlyItsPixels) { ExpectPicture(GetParam()); }
 
 // Thin lines leave out their end; those ending on an exact half-pixel tie step
-// the minor axis there only in octants 3, 5, 6 and 8. The paintbrush's diagonals
-// are drawn around (10, 10). Wide lines have round ends and paint their end
-// point; at zero length they show the pen's tip.
+// the minor axis there only in octants 3, 5, 6 and 8 (diagonals are among the
+// paintbrush's footprints). Wide lines have round ends and paint their end point;
+// at zero length they show the pen's tip.
 INSTANTIATE_TEST_SUITE_P(
     Pictures, LinePicture,
     ::testing::Values(
@@ -32,9 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
         L({0, 0}, {2, 4}, "O../O../.O./.O./..."), L({2, 4}, {0, 0}, ".../O../.O./.O./..O"),  // 2, 6
         L({4, 0}, {0, 2}, "...OO/.OO../....."), L({0, 2}, {4, 0}, "...O./.OO../O...."),      // 4, 8
         L({2, 0}, {0, 4}, "..O/.O./.O./O../..."), L({0, 4}, {2, 0}, ".../.O./.O./O../O.."),  // 3, 7
-        L({6, 14}, {14, 6}, ".......O/......O./.....O../....O.../...O..../..O...../.O....../O.......", 6, 7),
-        L({7, 13}, {12, 8}, "....O/...O./..O../.O.../O....", 7, 9), L({9, 11}, {11, 9}, ".O/O.", 9, 10),
-        L({7, 7}, {12, 12}, "O..../.O.../..O../...O./....O", 7, 7),
         L({3, 2}, {8, 2}, ".OOOOOO./OOOOOOOO/.OOOOOO.", 2, 1, 3),
         L({3, 2}, {8, 2}, ".OOOOOOO./OOOOOOOOO/OOOOOOOOO/.OOOOOOO.", 1, 0, 4),
         L({2, 3}, {2, 8}, ".OO./OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/.OO.", 0, 1, 4), L({5, 5}, {5, 5}, "OO/OO", 4, 4, 2),

@@ -4,13 +4,14 @@
 
 #include "raster/Shapes.h"
 #include "support/PixelPicture.h"
+#include "tools/BrushFootprint.h"
 
 namespace gs {
 namespace {
 
 using namespace gs::testing;
 const Pen kPen = Pen::Solid(kInk);
-const Brush kBrush = Brush::Solid(kFill), kInkBrush = Brush::Solid(kInk), kHollow = Brush::Hollow();
+const Brush kBrush = Brush::Solid(kFill), kHollow = Brush::Hollow();
 
 enum Kind { kRectangle, kEllipse, kRoundRect };
 
@@ -23,13 +24,12 @@ PictureCase Shape(Kind kind, Rect box, std::string picture, Pen pen = kPen, Brus
     if (kind == kRoundRect) DrawRoundRect(s, box, 10, 10, pen, brush);
   };
   const int out = pen.width / 2;
-  // "Ellipse2_2_7_7", then what differs from a thin pen over the fill: "NoPen", "Pen3", "Hollow", "InkFill".
+  // "Ellipse2_2_7_7", then what differs from a thin pen over the fill: "NoPen", "Pen3", "Hollow".
   std::string name = std::string(kind == kRectangle ? "Rectangle" : kind == kEllipse ? "Ellipse" : "RoundRect") +
                      PointName({box.left, box.top}) + "_" + PointName({box.right, box.bottom});
   if (pen.IsNull()) name += "NoPen";
   else if (pen.width > 1) name += "Pen" + std::to_string(pen.width);
   if (brush.IsHollow()) name += "Hollow";
-  else if (brush.colour == kInk) name += "InkFill";
   return {draw, std::min(box.left, box.right) - out, std::min(box.top, box.bottom) - out, std::move(picture),
           std::move(name)};
 }
@@ -39,8 +39,7 @@ TEST_P(BoxShape, ShowsExactlyItsPixels) { ExpectPicture(GetParam()); }
 
 // Boxes leave out their right and bottom edge: a drag from (5, 5) to (10, 10)
 // gives the box (5, 5, 11, 11); without a pen a Rectangle loses one more column
-// and row; a box 2 wide or high is a Rectangle. The discs and squares are the
-// paintbrush's stamps at (10, 10), pen and brush of one colour.
+// and row; a box 2 wide or high is a Rectangle.
 const std::string kOutline6 = "OOOOOO/O....O/O....O/O....O/O....O/OOOOOO";
 INSTANTIATE_TEST_SUITE_P(
     Pictures, BoxShape,
@@ -60,13 +59,26 @@ INSTANTIATE_TEST_SUITE_P(
               "O##########O/O##########O/O##########O/.O########O./..O######O../...OOOOOO..."),
         Shape(kEllipse, {3, 3, 12, 12},
               "....OOO..../..OOOOOOO../.OOOOOOOOO./.OOO###OOO./OOO#####OOO/OOO#####OOO/"
-              "OOO#####OOO/.OOO###OOO./.OOOOOOOOO./..OOOOOOO../....OOO....", Pen::Solid(kInk, 3)),
-        Shape(kEllipse, {6, 6, 13, 13}, "..OOO../.OOOOO./OOOOOOO/OOOOOOO/OOOOOOO/.OOOOO./..OOO..", kPen, kInkBrush),
-        Shape(kEllipse, {8, 8, 12, 12}, ".OO./OOOO/OOOO/.OO.", kPen, kInkBrush),
-        Shape(kRectangle, {6, 6, 14, 14}, "OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO",
-              kPen, kInkBrush),
-        Shape(kRectangle, {7, 7, 12, 12}, "OOOOO/OOOOO/OOOOO/OOOOO/OOOOO", kPen, kInkBrush),
-        Shape(kRectangle, {9, 9, 11, 11}, "OO/OO", kPen, kInkBrush)),
+              "OOO#####OOO/.OOO###OOO./.OOOOOOOOO./..OOOOOOO../....OOO....", Pen::Solid(kInk, 3))),
+    PictureCaseName);
+
+// The paintbrush's twelve footprints stamped at (10, 10), by the panel's cells.
+PictureCase Stamp(int shape, int x, int y, std::string picture) {
+  static const char* const kNames[12] = {"Disc7",   "Disc4",   "Dot",     "Square8",  "Square5",  "Square2",
+                                         "Rising8", "Rising5", "Rising2", "Falling8", "Falling5", "Falling2"};
+  return {[=](Surface& s) { StampBrush(s, shape, {10, 10}, kInk); }, x, y, std::move(picture), kNames[shape]};
+}
+INSTANTIATE_TEST_SUITE_P(
+    Footprints, BoxShape,
+    ::testing::Values(
+        Stamp(0, 6, 6, "..OOO../.OOOOO./OOOOOOO/OOOOOOO/OOOOOOO/.OOOOO./..OOO.."),
+        Stamp(1, 8, 8, ".OO./OOOO/OOOO/.OO."), Stamp(2, 10, 10, "O"),
+        Stamp(3, 6, 6, "OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO/OOOOOOOO"),
+        Stamp(4, 7, 7, "OOOOO/OOOOO/OOOOO/OOOOO/OOOOO"), Stamp(5, 9, 9, "OO/OO"),
+        Stamp(6, 6, 7, ".......O/......O./.....O../....O.../...O..../..O...../.O....../O......."),
+        Stamp(7, 7, 9, "....O/...O./..O../.O.../O...."), Stamp(8, 9, 10, ".O/O."),
+        Stamp(9, 6, 6, "O......./.O....../..O...../...O..../....O.../.....O../......O./.......O"),
+        Stamp(10, 7, 7, "O..../.O.../..O../...O./....O"), Stamp(11, 9, 9, "O./.O")),
     PictureCaseName);
 
 // Every ellipse and rounded box: rows symmetric both ways, each one unbroken run

@@ -9,10 +9,9 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
-#include <optional>
 
-#include "support/PixelPicture.h"
 #include "ui/main/ColourSwatch.h"
 #include "ui/main/EditView.h"
 #include "ui/main/MainWindow.h"
@@ -25,15 +24,6 @@ inline constexpr Colour kBlue = 0xFF0000;
 
 inline int Count(const Surface& s, Colour c) {
   return static_cast<int>(std::count(s.Pixels().begin(), s.Pixels().end(), c));
-}
-
-// Rows of '#' (pixel == ink), 'o' (== other) and '.' over the block r, rows ended by '/'.
-inline std::string Picture(const Surface& s, const Rect& r, Colour ink, std::optional<Colour> other = {}) {
-  std::map<Colour, char> key = {{ink, '#'}};
-  if (other) key.emplace(*other, 'o');
-  std::string out;
-  for (const std::string& row : gs::testing::PictureRows(s, r, key, '.')) out += row + '/';
-  return out;
 }
 
 class ToolUiTest : public ::testing::Test {
