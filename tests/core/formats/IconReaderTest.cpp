@@ -110,7 +110,7 @@ const EntryLayout kAlpha{.bitCount = 32, .pixel = [](int x, int) {
                            return WithAlpha(Rgb(0, 0, 255), x < 8 ? 0 : x < 16 ? 127 : x < 24 ? 128 : 255);
                          }, .masked = [](int, int) { return true; }};
 
-// Masked pixels take the transparent colour, black too. A 24-bit entry skips as many table entries as it
+// Masked pixels take the transparent colour. A 24-bit entry skips as many table entries as it
 // declares (ours one, others none). When no 32 × 32 entry qualifies the best image stands in, area-averaged
 // or enlarged to 32 × 32: a 32 × 32 one with alpha first, else the smallest larger one, else the largest.
 INSTANTIATE_TEST_SUITE_P(
