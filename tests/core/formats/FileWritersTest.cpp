@@ -11,7 +11,6 @@
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 #include "formats/PcxWriter.h"
-#include "raster/Depth.h"
 #include "support/AniFileBuilder.h"
 #include "support/TempFolder.h"
 
