@@ -16,13 +16,6 @@ inline Bytes Cat(const std::vector<Bytes>& parts) {
   return out;
 }
 
-inline Bytes U32s(const std::vector<std::uint32_t>& values) {
-  Bytes out;
-  ByteWriter w(out);
-  for (std::uint32_t v : values) w.U32(v);
-  return out;
-}
-
 // A chunk: its name, the size (the data's unless given), the data and, when
 // `pad` and the data is odd-sized, a zero pad byte.
 inline Bytes Chunk(std::string_view id, const Bytes& data, bool pad = true, std::int64_t size = -1) {

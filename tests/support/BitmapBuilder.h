@@ -30,29 +30,21 @@ inline std::vector<std::uint8_t> BmpFile(const BmpLayout& b) {
   ByteWriter h(head);
   h.U32(b.headerSize);
   if (b.headerSize == 12) {
-    h.U16(static_cast<std::uint16_t>(b.width));
-    h.U16(static_cast<std::uint16_t>(b.height));
-    h.U16(1);
-    h.U16(b.bitCount);
+    for (int v : {b.width, b.height, 1, int{b.bitCount}}) h.U16(static_cast<std::uint16_t>(v));
   } else {
-    for (std::uint32_t v : {static_cast<std::uint32_t>(b.width), static_cast<std::uint32_t>(b.height)}) h.U32(v);
+    h.I32(b.width);
+    h.I32(b.height);
     h.U16(1);
     h.U16(b.bitCount);
-    h.U32(b.compression);
-    h.U32(0);  // biSizeImage
-    h.U32(2835);
-    h.U32(2835);
-    h.U32(b.clrUsed);
-    h.U32(0);
+    // biCompression, biSizeImage, the resolution, biClrUsed and biClrImportant
+    for (std::uint32_t v : {b.compression, 0u, 2835u, 2835u, b.clrUsed, 0u}) h.U32(v);
     std::size_t masks = 0;
     for (; masks < b.masks.size() && 40 + 4 * masks < b.headerSize; ++masks) h.U32(b.masks[masks]);
     while (head.size() < b.headerSize) h.U8(0);
     for (; masks < b.masks.size(); ++masks) h.U32(b.masks[masks]);
   }
   for (Colour c : b.table) {
-    h.U8(static_cast<std::uint8_t>(BlueOf(c)));
-    h.U8(static_cast<std::uint8_t>(GreenOf(c)));
-    h.U8(static_cast<std::uint8_t>(RedOf(c)));
+    for (int v : {BlueOf(c), GreenOf(c), RedOf(c)}) h.U8(static_cast<std::uint32_t>(v));
     if (b.headerSize != 12) h.U8(0);
   }
   const std::uint32_t offBits = b.offBits.value_or(static_cast<std::uint32_t>(14 + head.size()));
@@ -60,9 +52,7 @@ inline std::vector<std::uint8_t> BmpFile(const BmpLayout& b) {
   ByteWriter w(out);
   w.U8('B');
   w.U8('M');
-  w.U32(static_cast<std::uint32_t>(offBits + b.pixels.size()));
-  w.U32(0);
-  w.U32(offBits);
+  for (std::uint32_t v : {static_cast<std::uint32_t>(offBits + b.pixels.size()), 0u, offBits}) w.U32(v);
   w.Bytes(head);
   while (out.size() < offBits) w.U8(0xEE);  // a gap before the pixels
   w.Bytes(b.pixels);

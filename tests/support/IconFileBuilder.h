@@ -84,4 +84,14 @@ inline Bytes Hex(std::string_view text) {
 
 inline Bytes Slice(const Bytes& b, std::size_t at, std::size_t n) { return {b.begin() + at, b.begin() + at + n}; }
 
+// Little-endian values of `size` bytes each, one after another.
+inline Bytes Words(int size, const std::vector<std::uint32_t>& values) {
+  Bytes out;
+  ByteWriter w(out);
+  for (std::uint32_t v : values) size == 2 ? w.U16(v) : w.U32(v);
+  return out;
+}
+inline Bytes U16s(const std::vector<std::uint32_t>& values) { return Words(2, values); }
+inline Bytes U32s(const std::vector<std::uint32_t>& values) { return Words(4, values); }
+
 }  // namespace gs::testing

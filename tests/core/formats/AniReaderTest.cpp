@@ -11,24 +11,8 @@ namespace {
 
 using namespace testing;
 
-Bytes Cursor(Colour fill, Point hotspot = {1, 1}, int depth = 4) {
-  return EncodeCursorFile(Surface(32, 32, fill), 0xE0E0E0, depth, PaletteMode::Standard, hotspot).bytes;
-}
-
-// What the ani command and the dialog write reads back: the frames as they
-// were, in order, each step shown for the interval typed (to the jiffy).
-TEST(AniReader, ReadsBackWhatTheWriterWrites) {
-  const std::vector<Bytes> frames = {Cursor(Rgb(255, 0, 0)), {1, 2, 3}, Cursor(0, {4, 5}, 1)};  // an odd one
-  for (auto [ms, rate, back] : {std::tuple{100, 6u, 100u}, {250, 15u, 250u}, {15, 1u, 17u}, {1000, 60u, 1000u}}) {
-    const auto ani = ReadAnimatedCursor(EncodeAnimatedCursor(frames, ms).Value());
-    ASSERT_TRUE(ani) << ani.Reason();
-    EXPECT_EQ(ani->frames, frames);
-    EXPECT_EQ(ani->sequence, (std::vector<std::uint32_t>{0, 1, 2}));
-    EXPECT_EQ(ani->rates, std::vector<std::uint32_t>(3, rate)) << ms;
-    EXPECT_EQ(JiffiesToMilliseconds(ani->rates[0]), back) << ms;
-    EXPECT_FALSE(ani->hasRateChunk || ani->hasSequenceChunk);
-    EXPECT_EQ(ani->header.flags, kAniIconFlag);
-  }
+Bytes Cursor(Colour fill, Point hotspot = {1, 1}) {
+  return EncodeCursorFile(Surface(32, 32, fill), 0xE0E0E0, 4, PaletteMode::Standard, hotspot).bytes;
 }
 
 TEST(AniReader, TurnsJiffiesIntoMilliseconds) {
@@ -160,8 +144,6 @@ TEST(AniReader, OpensOneFrameAsOpenDoes) {
   EXPECT_EQ(frame->hotspot, (Point{7, 8}));
   EXPECT_EQ(ReadAnimatedCursorFrame(*ani, 2, 0).Reason(), "frame 3: the file is too short to be an icon or cursor");
   EXPECT_EQ(ReadAnimatedCursorFrame(*ani, 3, 0).Reason(), "there is no frame 4 of 3");
-  EXPECT_TRUE(IsAnimatedCursorData(kGood));
-  EXPECT_FALSE(IsAnimatedCursorData(kA));
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include "formats/BitmapReader.h"
 #include "formats/BitmapWriter.h"
 #include "formats/PictureFile.h"
-#include "formats/PngImage.h"
-#include "raster/Depth.h"
 
 namespace gs {
 namespace {
@@ -15,48 +13,12 @@ namespace {
 using namespace testing;
 using Pixels = std::vector<std::uint32_t>;  // 0xAABBGGRR, top row first
 
-constexpr std::uint32_t kOpaque = 0xFF000000;
 constexpr std::uint32_t kBitfields = 3;
 
-Bytes Le16(std::initializer_list<std::uint16_t> values) {
-  Bytes out;
-  for (std::uint16_t v : values) out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
-  return out;
-}
-Bytes Le32(std::initializer_list<std::uint32_t> values) {
-  Bytes out;
-  for (std::uint32_t v : values) out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
-  return out;
-}
-
-// The writer's four depths read back exactly, for a picture the depth can hold.
-class BitmapRoundTrip : public ::testing::TestWithParam<int> {};
-
-TEST_P(BitmapRoundTrip, ReadsWhatTheWriterWrites) {
-  const int depth = GetParam();
-  const std::vector<Colour> table = DefaultColourTable(depth);
-  Surface picture(32, 32);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      const int k = x * 7 + y * 13 + (x == 0 ? 1 : 0);  // top and bottom rows differ, so a flip shows
-      picture.SetPixel(x, y, table.empty() ? Rgb(x * 8, y * 8, k & 0xFF) : table[k % table.size()]);
-    }
-  auto decoded = DecodeBitmapFile(EncodeBitmapFile(picture, depth), kPictureLimits);
-  ASSERT_TRUE(decoded) << decoded.Reason();
-  ASSERT_EQ(decoded->width, 32);
-  ASSERT_EQ(decoded->height, 32);
-  Pixels expected;
-  for (Colour c : picture.Pixels()) expected.push_back(c | kOpaque);
-  EXPECT_EQ(decoded->pixels, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Depths, BitmapRoundTrip, ::testing::Values(1, 4, 8, 24),
-                         [](const auto& info) { return "Bits" + std::to_string(info.param); });
-
+// The size read is the layout's, rows counted either way up.
 struct BmpCase {
   const char* name;
   BmpLayout layout;
-  int width, height;
   Pixels pixels;
 };
 void PrintTo(const BmpCase& c, std::ostream* os) { *os << c.name; }
@@ -67,8 +29,8 @@ TEST_P(BitmapLayouts, DecodeToTheirPixels) {
   const BmpCase& c = GetParam();
   auto decoded = DecodeBitmapFile(BmpFile(c.layout), kPictureLimits);
   ASSERT_TRUE(decoded) << decoded.Reason();
-  EXPECT_EQ(decoded->width, c.width);
-  EXPECT_EQ(decoded->height, c.height);
+  EXPECT_EQ(decoded->width, c.layout.width);
+  EXPECT_EQ(decoded->height, std::abs(c.layout.height));
   EXPECT_EQ(decoded->pixels, c.pixels);
 }
 
@@ -81,78 +43,64 @@ INSTANTIATE_TEST_SUITE_P(
         BmpCase{"OddWidthBottomUp",
                 {.width = 3, .height = 2, .pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xAA, 0xBB, 0xCC,
                                                       10, 11, 12, 13, 14, 15, 16, 17, 18, 0xDD, 0xEE, 0xFF}},
-                3, 2, {0xFF0A0B0C, 0xFF0D0E0F, 0xFF101112, 0xFF010203, 0xFF040506, 0xFF070809}},
-        BmpCase{"TopDown",
-                {.width = 1, .height = -2, .pixels = {1, 2, 3, 0, 4, 5, 6, 0}},
-                1, 2, {0xFF010203, 0xFF040506}},
-        // Nine 1-bit pixels: two bytes of a four-byte row.
-        BmpCase{"OneBitNinePixels",
-                {.width = 9, .height = 1, .bitCount = 1, .table = {Rgb(9, 9, 9), Rgb(200, 100, 50)},
-                 .pixels = {0b10100000, 0b10000000, 0xFF, 0xFF}},
-                9, 1, {0xFF3264C8, 0xFF090909, 0xFF3264C8, 0xFF090909, 0xFF090909, 0xFF090909, 0xFF090909,
-                       0xFF090909, 0xFF3264C8}},
+                {0xFF0A0B0C, 0xFF0D0E0F, 0xFF101112, 0xFF010203, 0xFF040506, 0xFF070809}},
+        BmpCase{"TopDown", {.width = 1, .height = -2, .pixels = {1, 2, 3, 0, 4, 5, 6, 0}}, {0xFF010203, 0xFF040506}},
         // Two colours listed for an 8-bit picture: index 7 lies past the table and is black.
         BmpCase{"ShortTable",
                 {.width = 3, .height = 1, .bitCount = 8, .clrUsed = 2, .table = {Rgb(1, 1, 1), Rgb(2, 2, 2)},
                  .pixels = {1, 0, 7, 0}},
-                3, 1, {0xFF020202, 0xFF010101, 0xFF000000}},
+                {0xFF020202, 0xFF010101, 0xFF000000}},
         // A count past what 1 bit can index: only the two colours it can use are read.
         BmpCase{"OverlongTableCount",
                 {.width = 2, .height = 1, .bitCount = 1, .clrUsed = 1000, .table = {Rgb(5, 5, 5), Rgb(6, 6, 6)},
                  .pixels = {0x40, 0, 0, 0}},
-                2, 1, {0xFF050505, 0xFF060606}},
-        BmpCase{"FourBit",
-                {.width = 3, .height = 1, .bitCount = 4, .clrUsed = 4, .table = kFour, .pixels = {0x12, 0x30, 0, 0}},
-                3, 1, {0xFF00FF00, 0xFFFF0000, 0xFF030201}},
+                {0xFF050505, 0xFF060606}},
+        BmpCase{"FourBit", {.width = 3, .height = 1, .bitCount = 4, .clrUsed = 4, .table = kFour, .pixels = {0x12, 0x30, 0, 0}},
+                {0xFF00FF00, 0xFFFF0000, 0xFF030201}},
         // The OS/2 header: 16-bit sizes and a table of three-byte entries.
         BmpCase{"CoreHeader",
                 {.headerSize = 12, .width = 2, .height = 1, .bitCount = 1, .table = {Rgb(10, 20, 30), Rgb(40, 50, 60)},
                  .pixels = {0b01000000, 0, 0, 0}},
-                2, 1, {0xFF1E140A, 0xFF3C3228}},
-        BmpCase{"Rgb16Is555",
-                {.width = 3, .height = 1, .bitCount = 16, .pixels = Le16({0x7C00, 0x001F, 0x4210, 0})},
-                3, 1, {0xFF0000FF, 0xFFFF0000, 0xFF848484}},
+                {0xFF1E140A, 0xFF3C3228}},
+        BmpCase{"Rgb16Is555", {.width = 3, .height = 1, .bitCount = 16, .pixels = U16s({0x7C00, 0x001F, 0x4210, 0})},
+                {0xFF0000FF, 0xFFFF0000, 0xFF848484}},
         BmpCase{"Bitfields565",
                 {.width = 3, .height = 1, .bitCount = 16, .compression = kBitfields, .masks = {0xF800, 0x07E0, 0x001F},
-                 .pixels = Le16({0xF800, 0x07E0, 0x0841, 0})},
-                3, 1, {0xFF0000FF, 0xFF00FF00, 0xFF080808}},
+                 .pixels = U16s({0xF800, 0x07E0, 0x0841, 0})},
+                {0xFF0000FF, 0xFF00FF00, 0xFF080808}},
         BmpCase{"Bitfields555InAV4Header",
                 {.headerSize = 108, .width = 2, .height = 1, .bitCount = 16, .compression = kBitfields,
-                 .masks = {0x7C00, 0x03E0, 0x001F, 0}, .pixels = Le16({0x03E0, 0x0001})},
-                2, 1, {0xFF00FF00, 0xFF080000}},
+                 .masks = {0x7C00, 0x03E0, 0x001F, 0}, .pixels = U16s({0x03E0, 0x0001})},
+                {0xFF00FF00, 0xFF080000}},
         // The fourth byte of an uncompressed 32-bit pixel is not alpha.
-        BmpCase{"Rgb32IgnoresTheFourthByte",
-                {.width = 1, .height = 1, .bitCount = 32, .pixels = {1, 2, 3, 0x40}},
-                1, 1, {0xFF010203}},
+        BmpCase{"Rgb32IgnoresTheFourthByte", {.width = 1, .height = 1, .bitCount = 32, .pixels = {1, 2, 3, 0x40}}, {0xFF010203}},
         BmpCase{"AlphaInAV5Header",
                 {.headerSize = 124, .width = 2, .height = 1, .bitCount = 32, .compression = kBitfields,
-                 .masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, .pixels = Le32({0x80112233, 0x00445566})},
-                2, 1, {0x80332211, 0x00665544}},
+                 .masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, .pixels = U32s({0x80112233, 0x00445566})},
+                {0x80332211, 0x00665544}},
         BmpCase{"AnAlphaChannelOfZerosIsOpaque",
                 {.headerSize = 124, .width = 1, .height = 1, .bitCount = 32, .compression = kBitfields,
-                 .masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, .pixels = Le32({0x00112233})},
-                1, 1, {0xFF332211}},
+                 .masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, .pixels = U32s({0x00112233})},
+                {0xFF332211}},
         // BI_ALPHABITFIELDS: four masks after a 40-byte header; here red in the low byte, 4-bit alpha.
         BmpCase{"AlphaBitfieldsAfterTheHeader",
                 {.width = 1, .height = 1, .bitCount = 32, .compression = 6,
-                 .masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x0F000000}, .pixels = Le32({0x05332211})},
-                1, 1, {0x55332211}},
+                 .masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x0F000000}, .pixels = U32s({0x05332211})},
+                {0x55332211}},
         // The pixels start where the file header says, after a gap.
-        BmpCase{"PixelsAfterAGap",
-                {.width = 1, .height = 1, .pixels = {7, 8, 9, 0}, .offBits = 80},
-                1, 1, {0xFF070809}},
+        BmpCase{"PixelsAfterAGap", {.width = 1, .height = 1, .pixels = {7, 8, 9, 0}, .offBits = 80}, {0xFF070809}},
         // RLE8, bottom row first: a run of 5 cut to the row's 4; end of line; three literal pixels
         // (padded to 4 bytes); end of line; a jump 1 right; a run of 1; end. What is skipped stays transparent.
         BmpCase{"Rle8",
                 {.width = 4, .height = 3, .bitCount = 8, .compression = 1, .clrUsed = 4, .table = kFour,
                  .pixels = {5, 1, 0, 0, 0, 3, 3, 2, 1, 0, 0, 0, 0, 2, 1, 0, 1, 0, 0, 1}},
-                4, 3, {0, 0xFF0000FF, 0, 0, 0xFF030201, 0xFFFF0000, 0xFF00FF00, 0,
-                       0xFF00FF00, 0xFF00FF00, 0xFF00FF00, 0xFF00FF00}},
+                {0, 0xFF0000FF, 0, 0, 0xFF030201, 0xFFFF0000, 0xFF00FF00, 0,
+                 0xFF00FF00, 0xFF00FF00, 0xFF00FF00, 0xFF00FF00}},
         // RLE4: a run alternating two indices, cut at the row's end; then five literal pixels.
         BmpCase{"Rle4",
                 {.width = 3, .height = 2, .bitCount = 4, .compression = 2, .clrUsed = 4, .table = kFour,
                  .pixels = {9, 0x12, 0, 0, 0, 5, 0x30, 0x12, 0x30, 0, 0, 1}},
-                3, 2, {0xFF030201, 0xFF0000FF, 0xFF00FF00, 0xFF00FF00, 0xFFFF0000, 0xFF00FF00}}),
+                {0xFF030201, 0xFF0000FF, 0xFF00FF00, 0xFF00FF00, 0xFFFF0000, 0xFF00FF00}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -186,12 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoHeight", BmpFile({.height = 0}), "the bitmap has an unusable size of 2 × 0"},
         RefusalCase{"NegativeWidth", BmpFile({.width = -5}), "the bitmap has an unusable size of -5 × 2"},
         RefusalCase{"LowestHeight", BmpFile({.height = INT32_MIN}), "the bitmap has an unusable height of -2147483648"},
-        RefusalCase{"TooWide", BmpFile({.width = 16385, .height = 1}),
-                    "the bitmap is 16385 × 1 pixels, larger than 16384 × 16384"},
         RefusalCase{"TooTallTopDown", BmpFile({.width = 1, .height = -2000000000}),
                     "the bitmap is 1 × 2000000000 pixels, larger than 16384 × 16384"},
-        RefusalCase{"TooManyPixels", BmpFile({.width = 16384, .height = 16384, .bitCount = 1}),
-                    "the bitmap would take 1073741824 bytes to decode, more than 268435456"},
         RefusalCase{"TwoBits", BmpFile({.bitCount = 2}), "the bitmap has an unsupported bit depth of 2"},
         RefusalCase{"CoreHeaderSixteenBits", BmpFile({.headerSize = 12, .bitCount = 16}),
                     "the bitmap has an unsupported bit depth of 16"},
@@ -257,12 +201,8 @@ TEST(DecodePicture, ReadsPngAndBmpWithThePictureLimits) {
   ASSERT_TRUE(png) << png.Reason();
   EXPECT_EQ(png->width, 2000);
   EXPECT_EQ(png->At(1999, 2), 0xFF030201u);
-  EXPECT_EQ(DecodePng(SolidRgbaPng(2000, 3, {1, 2, 3, 255})).Reason(),
-            "the PNG image is 2000 × 3 pixels, larger than 1024 × 1024");  // an icon image may not be so wide
   EXPECT_EQ(DecodePicture(SolidRgbaPng(16385, 1, {0, 0, 0, 0})).Reason(),
             "the PNG image is 16385 × 1 pixels, larger than 16384 × 16384");
-  EXPECT_EQ(DecodePng(SolidRgbaPng(100, 100, {0, 0, 0, 0}), {16384, 39999}).Reason(),
-            "the PNG image would take 40000 bytes to decode, more than 39999");
 
   auto bmp = DecodePicture(EncodeBitmapFile(Surface(32, 32, Rgb(7, 8, 9)), 24));
   ASSERT_TRUE(bmp) << bmp.Reason();

@@ -60,18 +60,29 @@ class FileIo : public testing::TempFolder {
   }
 };
 
-TEST_F(FileIo, ReplacesTheFileALinkPointsToKeepingItsPermissions) {
-  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+// The file is replaced, not written over (its other hard-linked names keep the old contents), and keeps its
+// permissions and, when root rewrites a user's file, its owner.
+TEST_F(FileIo, ReplacesTheFileALinkPointsToKeepingItsPermissionsAndOwner) {
   Put("real.ico", "old contents");
-  fs::permissions(Path("real.ico"), readOnly);
+  fs::permissions(Path("real.ico"), fs::perms::owner_read | fs::perms::group_read);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(Path("real.ico").c_str(), kNobody, kNogroup), 0) << std::strerror(errno);
+  } else {
+    fs::permissions(Path("real.ico"), fs::perms::owner_write, fs::perm_options::add);
+  }
   fs::create_symlink(Path("real.ico"), Path("link.ico"));
-  if (::geteuid() != 0) fs::permissions(Path("real.ico"), fs::perms::owner_write, fs::perm_options::add);
-  const fs::perms expected = fs::status(Path("real.ico")).permissions();
+  fs::create_hard_link(Path("real.ico"), Path("hard.ico"));
+  struct stat before {}, after {};
+  ASSERT_EQ(::stat(Path("real.ico").c_str(), &before), 0);
   ASSERT_TRUE(WriteFileAtomically(Path("link.ico"), Chars("new")));
+  ASSERT_EQ(::stat(Path("real.ico").c_str(), &after), 0);
   EXPECT_EQ(Text("real.ico"), "new");
-  EXPECT_EQ(fs::status(Path("real.ico")).permissions(), expected);
+  EXPECT_EQ(Text("hard.ico"), "old contents");
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
   EXPECT_TRUE(fs::is_symlink(Path("link.ico")));
-  EXPECT_EQ(Names(), (Listing{"link.ico", "real.ico"}));
+  EXPECT_EQ(Names(), (Listing{"hard.ico", "link.ico", "real.ico"}));
 }
 
 // A dangling link gets its target created, as a shell redirection does, through
@@ -91,28 +102,6 @@ TEST_F(FileIo, FollowsLinksToTheirEndAndRefusesALoop) {
   EXPECT_TRUE(fs::is_symlink(Path("loop-a.ico")));
   EXPECT_TRUE(fs::is_symlink(Path("loop-b.ico")));
   EXPECT_EQ(Names(), (Listing{"dangling.ico", "icons", "loop-a.ico", "loop-b.ico", "made.ico"}));
-}
-
-// The other names of a hard-linked file keep the old contents.
-TEST_F(FileIo, ReplacesAHardLinkedFileUnderTheGivenNameOnly) {
-  Put("a.ico", "old");
-  fs::create_hard_link(Path("a.ico"), Path("b.ico"));
-  ASSERT_TRUE(WriteFileAtomically(Path("a.ico"), Chars("new")));
-  EXPECT_EQ(Text("a.ico"), "new");
-  EXPECT_EQ(Text("b.ico"), "old");
-}
-
-// Root rewriting a user's file leaves it the user's.
-TEST_F(FileIo, AReplacedFileKeepsItsOwner) {
-  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
-  Put("theirs.ico", "old");
-  ASSERT_EQ(::chown(Path("theirs.ico").c_str(), kNobody, kNogroup), 0) << std::strerror(errno);
-  ASSERT_TRUE(WriteFileAtomically(Path("theirs.ico"), Chars("new")));
-  struct stat st {};
-  ASSERT_EQ(::stat(Path("theirs.ico").c_str(), &st), 0);
-  EXPECT_EQ(st.st_uid, kNobody);
-  EXPECT_EQ(st.st_gid, kNogroup);
-  EXPECT_EQ(Text("theirs.ico"), "new");
 }
 
 // A file made read-only by its owner, in a folder they may write, is refused

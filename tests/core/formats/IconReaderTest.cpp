@@ -4,6 +4,7 @@
 #include "formats/IconReader.h"
 #include "formats/IconWriter.h"
 #include "formats/PalettedBits.h"
+#include "raster/Depth.h"
 #include "support/IconFileBuilder.h"
 #include "support/PngBuilder.h"
 
@@ -109,14 +110,13 @@ const EntryLayout kAlpha{.bitCount = 32, .pixel = [](int x, int) {
                            return WithAlpha(Rgb(0, 0, 255), x < 8 ? 0 : x < 16 ? 127 : x < 24 ? 128 : 255);
                          }, .masked = [](int, int) { return true; }};
 
-// Masked pixels take the transparent colour, black too. A 24-bit entry skips as many table entries as it
+// Masked pixels take the transparent colour. A 24-bit entry skips as many table entries as it
 // declares (ours one, others none). When no 32 × 32 entry qualifies the best image stands in, area-averaged
 // or enlarged to 32 × 32: a 32 × 32 one with alpha first, else the smallest larger one, else the largest.
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadIconImageTest,
     ::testing::Values(
         ReadCase{"Masked", kMasked, kGrey, {{0, 0, kGrey}, {31, 5, kGrey}, {30, 5, TableColour(3)}}, {0, "00000001"}},
-        ReadCase{"MaskedInBlack", kMasked, 0, {{5, 1, 0}, {31, 5, 0}, {5, 2, TableColour(7)}}, {124, "FFFFFFFF"}},
         ReadCase{"Bare24", Bare24(0), kGrey, kBare24Pixels},
         ReadCase{"Bare24WithThreeEntries", Bare24(3), kGrey, kBare24Pixels},
         // Pixel 16 covers source pixels 24 and half of 25: (0 + 200 / 2) / 1.5, rounded.
@@ -124,21 +124,30 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, 5, 0}, {16, 5, Rgb(67, 33, 0)}, {31, 5, Rgb(200, 100, 0)}}, {0, "00"}, 2, true},
         ReadCase{"LargestSmallerEnlarged", IconFile({Entry(8, 8, 4), kSmall}), kGrey,
                  {{15, 0, TableColour(1)}, {16, 29, TableColour(2)}, {16, 30, kGrey}}, {4, "FFFFFFFF 00000000"}, 1, true},
-        ReadCase{"SingleSmallEnlarged", IconFile({kSmall}), kGrey,
-                 {{15, 0, TableColour(1)}, {16, 29, TableColour(2)}, {16, 30, kGrey}}, {4, "FFFFFFFF 00000000"}, 0, true},
         // Alpha below one half is transparent, the mask ignored. Alpha 128: 224 × 127 / 255 ≈ 112 of grey, 128 of blue.
         ReadCase{"AlphaOverTheTransparentColour", IconFile({Entry(16, 16, 8), kAlpha}), kGrey,
                  {{15, 0, kGrey}, {16, 0, Rgb(112, 112, 240)}, {31, 0, Rgb(0, 0, 255)}}, {124, "FFFF0000"}, 1, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A file cut at any length is refused, never read past its end (the address sanitizer build would catch it).
-TEST(IconReader, RefusesEveryTruncationOfAGoodFile) {
-  for (int depth : {1, 4, 8, 24}) {
-    const Bytes good = EncodeIconFile(Surface(32, 32, Rgb(1, 2, 3)), kGrey, depth).bytes;
-    for (std::size_t n = 0; n < good.size(); ++n)
-      ASSERT_FALSE(ReadIconImage(Slice(good, 0, n), kGrey)) << "depth " << depth << " cut at " << n;
-    ASSERT_TRUE(ReadIconImage(good, kGrey));
-  }
+// What the writer writes reads back: opaque pixels as the depth's standard version, transparent ones as the
+// transparent colour, whatever colour the editor uses for it. A file cut at any length is refused, never read
+// past its end (the address sanitizer build would catch it).
+TEST(IconReader, ReadsWhatTheWriterWritesAndRefusesEveryCut) {
+  for (int depth : {1, 4, 8, 24})
+    for (Colour transparent : {kGrey, Colour{0}}) {
+      Surface picture(32, 32);
+      for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = Rgb(k % 32 * 8, k / 32 * 8, (k % 32 ^ k / 32) * 8);
+      for (int x = 3; x < 20; ++x) picture.SetPixel(x, 7, transparent);
+      Surface expected = ExpandDib(GetBitsAtDepth(picture, depth));
+      for (int x = 3; x < 20; ++x) expected.SetPixel(x, 7, transparent);
+      const Bytes file = EncodeIconFile(picture, transparent, depth).bytes;
+      auto read = ReadIconImage(file, transparent);
+      ASSERT_TRUE(read) << read.Reason();
+      EXPECT_EQ(read->image, expected) << depth;
+      EXPECT_EQ(read->mask[(31 - 7) * 4], 0x1F);  // x = 3..7 of the row 7 from the top
+      for (std::size_t n = 0; n < file.size(); ++n)
+        ASSERT_FALSE(ReadIconImage(Slice(file, 0, n), transparent)) << "depth " << depth << " cut at " << n;
+    }
 }
 
 // A PNG entry too short for its header is refused by its own size, never by the bytes that follow it: a

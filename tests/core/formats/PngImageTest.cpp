@@ -15,46 +15,30 @@ struct DecodeCase {
   std::vector<std::uint32_t> pixels;  // 0xAABBGGRR, top row first
 };
 
-// 16-bit samples as the encoder takes them, in the host's order (little-endian here).
-Bytes Samples16(std::initializer_list<std::uint16_t> values) {
-  Bytes out;
-  for (std::uint16_t v : values) out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
-  return out;
-}
-
 void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
 
 class DecodePngTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodePngTest, GivesStraightRgbaWithTransparencyApplied) {
   const DecodeCase& c = GetParam();
-  const Bytes png = EncodePng(c.layout);
-  auto decoded = DecodePng(png);
+  auto decoded = DecodePng(EncodePng(c.layout));
   ASSERT_TRUE(decoded) << decoded.Reason();
   EXPECT_EQ(decoded->width, static_cast<int>(c.layout.width));
   EXPECT_EQ(decoded->height, static_cast<int>(c.layout.height));
   EXPECT_EQ(decoded->pixels, c.pixels);
-
-  auto header = ReadPngHeader(png);
-  ASSERT_TRUE(header) << header.Reason();
-  EXPECT_EQ(header->width, c.layout.width);
-  EXPECT_EQ(header->height, c.layout.height);
-  EXPECT_EQ(header->bitDepth, c.layout.bitDepth);
-  EXPECT_EQ(header->colourType, c.layout.colourType);
 }
 
-// 2 × 2 pictures (3 × 1 for the palette): red in the low byte, alpha in the top.
+// 2 × 2 pictures (3 × 1 for the palette): red in the low byte, alpha in the top. libspng converts each colour
+// type; these check the conversion asked of it, transparency applied, and the repacking of its bytes.
 INSTANTIATE_TEST_SUITE_P(
     ColourTypes, DecodePngTest,
     ::testing::Values(
         DecodeCase{"Rgba", {.pixels = {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 10, 20, 30, 40}},
                    {0xFF0000FF, 0x8000FF00, 0x00FF0000, 0x281E140A}},
         DecodeCase{"Rgba16TakesTheHighBytes",
-                   {.bitDepth = 16, .pixels = Samples16({0x1200, 0x3400, 0xAB00, 0xFFFF, 0, 0, 0, 0,
-                                                         0x0100, 0x0200, 0x0300, 0x0400, 0x90FF, 0x90FF, 0x90FF, 0x9000})},
+                   {.bitDepth = 16, .pixels = U16s({0x1200, 0x3400, 0xAB00, 0xFFFF, 0, 0, 0, 0,
+                                                     0x0100, 0x0200, 0x0300, 0x0400, 0x90FF, 0x90FF, 0x90FF, 0x9000})},
                    {0xFFAB3412, 0x00000000, 0x04030201, 0x90909090}},
-        DecodeCase{"RgbIsOpaque", {.colourType = SPNG_COLOR_TYPE_TRUECOLOR, .pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 250, 251, 252}},
-                   {0xFF030201, 0xFF060504, 0xFF090807, 0xFFFCFBFA}},
         DecodeCase{"RgbKeyColourIsTransparent",
                    {.colourType = SPNG_COLOR_TYPE_TRUECOLOR, .pixels = {1, 2, 3, 4, 5, 6, 4, 5, 6, 9, 9, 9}, .keyColour = {{4, 5, 6}}},
                    {0xFF030201, 0x00060504, 0x00060504, 0xFF090909}},
@@ -62,12 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {.width = 3, .height = 1, .colourType = SPNG_COLOR_TYPE_INDEXED, .pixels = {2, 0, 1},
                     .palette = {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, .paletteAlpha = {0, 200}},
                    {0xFF5A5046, 0x001E140A, 0xC83C3228}},
-        DecodeCase{"PaletteTwoBits",
-                   {.width = 3, .height = 1, .colourType = SPNG_COLOR_TYPE_INDEXED, .bitDepth = 2, .pixels = {0b10'00'01'00},
-                    .palette = {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}},
-                   {0xFF5A5046, 0xFF1E140A, 0xFF3C3228}},
-        DecodeCase{"Grey", {.colourType = SPNG_COLOR_TYPE_GRAYSCALE, .pixels = {0, 80, 160, 255}},
-                   {0xFF000000, 0xFF505050, 0xFFA0A0A0, 0xFFFFFFFF}},
         DecodeCase{"GreyOneBitWithKey",
                    {.colourType = SPNG_COLOR_TYPE_GRAYSCALE, .bitDepth = 1, .pixels = {0b10000000, 0b01000000}, .keyColour = {{0, 0, 0}}},
                    {0xFFFFFFFF, 0x00000000, 0x00000000, 0xFFFFFFFF}},
@@ -96,7 +74,6 @@ TEST(DecodePng, RefusesDamagedAndOversizedPicturesWithAReason) {
       {Bytes(good.begin(), good.end() - 20), "the PNG image is cut short"},
       {Bytes(good.begin(), good.end() - 12), "the PNG image is cut short"},  // every pixel there, no end chunk
       {Bytes(good.begin(), good.begin() + 33), "the PNG image is cut short"},  // header and nothing after
-      {Bytes(good.begin(), good.begin() + 20), "the PNG image is cut short"},  // not even the header
       {Flipped(good, ChunkCrc(good, "IDAT") + 3), "the PNG image cannot be decoded: invalid chunk checksum"},
       {Flipped(good, ChunkCrc(good, "IHDR")), "the PNG image cannot be decoded: invalid chunk checksum"},
       {Flipped(good, ChunkData(good, "IDAT") + 2), "the PNG image cannot be decoded: IDAT stream error"},
@@ -108,11 +85,14 @@ TEST(DecodePng, RefusesDamagedAndOversizedPicturesWithAReason) {
   for (const auto& [png, reason] : cases) EXPECT_EQ(DecodePng(png).Reason(), reason);
 }
 
+// The largest icon image is taken; the decoded-size bound is the caller's.
 TEST(DecodePng, TakesTheLargestPictureAllowed) {
   auto decoded = DecodePng(SolidRgbaPng(1024, 1024, {9, 8, 7, 6}));
   ASSERT_TRUE(decoded) << decoded.Reason();
   EXPECT_EQ(decoded->pixels.size(), 1024u * 1024u);
   EXPECT_EQ(decoded->At(1023, 1023), 0x06070809u);
+  EXPECT_EQ(DecodePng(SolidRgbaPng(100, 100, {0, 0, 0, 0}), {16384, 39999}).Reason(),
+            "the PNG image would take 40000 bytes to decode, more than 39999");
 }
 
 // Listings describe a PNG image from its first 29 bytes, whatever follows.
