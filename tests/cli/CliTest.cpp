@@ -91,7 +91,7 @@ TEST_F(CliTest, WritesWhatTheEditorWrites) {
       {{"convert", "in.cur", "out.cur", "--depth", "8"}, Cursor(8, {12, 20})},
       {{"ani", "out.ani", "--interval", "250", "in.cur", "in.ico", "in.cur"},
        EncodeAnimatedCursor(std::vector{Cursor(24, {12, 20}), Icon(24), Cursor(24, {12, 20})}, 250).Value()},
-      {{"ani", "out.ANI", "--interval", "20", "in.cur"}, EncodeAnimatedCursor(std::vector{Cursor(24, {12, 20})}, 20).Value()},
+      {{"ani", "out.ANI", "--interval", "20", "in.cur"}, EncodeAnimatedCursor(std::vector<Bytes>{Cursor(24, {12, 20})}, 20).Value()},
   };
   for (const auto& [args, expected] : cases) {
     const auto r = Cli(args);

