@@ -8,9 +8,7 @@
 #include "CliCommands.h"
 #include "CliFixture.h"
 #include "formats/AnimatedCursor.h"
-#include "formats/BitmapWriter.h"
 #include "formats/IconWriter.h"
-#include "formats/PcxWriter.h"
 #include "support/AniFileBuilder.h"
 #include "support/IconFileBuilder.h"
 #include "support/PngBuilder.h"
@@ -31,16 +29,6 @@ Surface Picture(Colour blue = Rgb(0, 0, 255)) {
   s.SetPixel(31, 31, blue);
   return s;
 }
-// Reading the frames before checking their total would take far more: the address space is kept too small
-// for that (except under the sanitizers, whose shadow memory needs more).
-#if GLYPHSMITH_SANITIZE
-const std::string kSmallAddressSpace = "true";
-#else
-const std::string kSmallAddressSpace = "ulimit -v 400000";
-#endif
-
-// The most a frame file may hold.
-constexpr std::size_t kMaxBigFrame = 1 << 20;
 
 // Picture() as an RGBA PNG, its transparent grey fully transparent.
 Bytes PngOf(const Surface& s) {
@@ -53,16 +41,21 @@ Bytes PngOf(const Surface& s) {
 }
 
 Bytes Icon(int depth, const Surface& s = Picture()) { return EncodeIconFile(s, 0xE0E0E0, depth).bytes; }
-Bytes Cursor(int depth, Point hotspot, PaletteMode mode = PaletteMode::Standard) {
-  return EncodeCursorFile(Picture(), 0xE0E0E0, depth, mode, hotspot).bytes;
+Bytes Cursor(int depth, Point hotspot) {
+  return EncodeCursorFile(Picture(), 0xE0E0E0, depth, PaletteMode::Standard, hotspot).bytes;
+}
+// A cursor padded to the most a frame file may hold (1 MiB); the bytes after its image are not part of it.
+Bytes BigFrame() {
+  Bytes frame = Cursor(1, {0, 0});
+  frame.resize(1 << 20);
+  return frame;
 }
 
-TEST_F(CliTest, HelpDocumentsTheCommandsAndExitCodes) {
+// The help ends with the exit codes, after the roles, whose names wrap at 79 columns.
+TEST_F(CliTest, HelpDocumentsTheRolesAndExitCodes) {
   const auto r = Cli({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text : {"convert INPUT OUTPUT", "Exit status", "xcursor INPUT OUTPUT [--sizes LIST]",
-                           "theme DIR --name NAME ROLE=FILE... [--sizes LIST]",
-                           "        arrow         left_ptr, default, arrow, top_left_arrow, left_arrow\n",
+  for (const char* text : {"Exit status", "        arrow         left_ptr, default, arrow, top_left_arrow, left_arrow\n",
                            "        resize-ns     sb_v_double_arrow, ns-resize, row-resize, size_ver,\n"
                            "                      v_double_arrow, n-resize, s-resize, top_side, bottom_side\n"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
@@ -85,24 +78,20 @@ TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
   EXPECT_EQ(Cli({"info", "picture.ico"}).out, "picture.ico: PNG picture, 32 × 32, 32 bits per pixel\n");
 }
 
-// Convert writes exactly what the editor's writers write for the opened image; so does ani.
+// Convert writes exactly what the editor's writers write for the image it opens (with the transparent colour
+// given, a cursor with its hotspot; the writing is shared with acquire, whose tests try every option); so does
+// ani, which replaces an existing animated cursor whatever the case of its name's .ani.
 TEST_F(CliTest, WritesWhatTheEditorWrites) {
   Put("in.ico", Icon(24));
   Put("in.cur", Cursor(24, {12, 20}));
-  Put("favicon.ico", IconFile({{.raw = PngOf(Picture())}}));  // as image libraries write favicons
-  Put("picture.ico", PngOf(Picture()));                       // a PNG picture under an icon's name
+  Put("out.ANI", EncodeAnimatedCursor(std::vector<Bytes>{Icon(1)}, 10).Value());
   const std::pair<Args, Bytes> cases[] = {
       {{"convert", "in.ico", "out.ico"}, Icon(4)},
-      {{"convert", "favicon.ico", "out.ico"}, Icon(4)},
-      {{"convert", "picture.ico", "out.ico"}, Icon(4)},
       {{"convert", "in.ico", "out.ico", "--transparent", "0000FF"}, Icon(4, Picture(0xE0E0E0))},  // the blue pixel too
-      {{"convert", "in.ico", "out.cur", "--depth", "24", "--hotspot", "31,2"}, Cursor(24, {31, 2})},
-      {{"convert", "in.ico", "out.cur", "--adaptive"}, Cursor(8, {0, 0}, PaletteMode::Adaptive)},
       {{"convert", "in.cur", "out.cur", "--depth", "8"}, Cursor(8, {12, 20})},
-      {{"convert", "in.ico", "out.bmp", "--depth", "8"}, EncodeBitmapFile(Picture(), 8)},
-      {{"convert", "in.ico", "out.pcx"}, EncodePCXFile(Picture(), 4)},
       {{"ani", "out.ani", "--interval", "250", "in.cur", "in.ico", "in.cur"},
        EncodeAnimatedCursor(std::vector{Cursor(24, {12, 20}), Icon(24), Cursor(24, {12, 20})}, 250).Value()},
+      {{"ani", "out.ANI", "--interval", "20", "in.cur"}, EncodeAnimatedCursor(std::vector<Bytes>{Cursor(24, {12, 20})}, 20).Value()},
   };
   for (const auto& [args, expected] : cases) {
     const auto r = Cli(args);
@@ -112,73 +101,56 @@ TEST_F(CliTest, WritesWhatTheEditorWrites) {
   }
 }
 
-// The file with entry `index` cut to `size` bytes, and the file cut after it: the directory stays consistent.
-Bytes WithEntryCut(Bytes file, int index, std::uint32_t size) {
-  const std::size_t at = 6 + 16 * index + 8;  // dwBytesInRes
-  for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(size >> (8 * i));
-  const std::uint32_t offset = file[at + 4] | file[at + 5] << 8 | file[at + 6] << 16 | file[at + 7] << 24;
-  file.resize(offset + size);
-  return file;
-}
-
-// A PNG entry's signature and header: width and height in hex, then `rest`.
-Bytes PngEntry(const std::string& widthHex, const std::string& rest) {
-  return Hex("89504E47 0D0A1A0A 0000000D 49484452" + widthHex + "00000020 08060000 00" + rest);
-}
-
 // Bad input or a failed write: status 1 and one line naming the file and the reason; a wrong command line:
 // status 2 and a pointer to --help. Either way an existing output stays and no new or temporary file appears.
 TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   Put("old.ico", "old");
   Put("old.ani", "old");
   Put("empty.ico", "");
-  Put("text.cur", "hi");
   Put("in.ico", Icon(4));
   Put("in.cur", Cursor(4, {1, 1}));
-  // Frames whose directory reads but whose image does not decode.
-  Put("cut.cur", WithEntryCut(Cursor(24, {1, 1}), 0, 40 + 4 + 3 * 32 * 10));
-  Bytes depth5 = IconFile({{.bitCount = 4}}, kCursorType);
-  depth5[22 + 14] = 5;  // biBitCount of the only image
-  Put("depth5.cur", depth5);
-  Put("png.cur", IconFile({{.raw = PngEntry("00000020", "0BADC0DE")}}, kCursorType));
-  Put("wide.cur", IconFile({{.raw = PngEntry("7FFFFFFF", "0BADC0DE")}}, kCursorType));
-  Bytes big = Cursor(1, {0, 0});
-  big.resize(kMaxBigFrame + 1);
-  Put("big.cur", big);
   ASSERT_EQ(::mkfifo(Path("pipe.ico").c_str(), 0644), 0);
-  std::filesystem::create_directory(Path("folder.ico"));
+  Put("big.cur", BigFrame());
+  Put("bad.ani", Riff({Anih(1, 1, 6), Fram({Bytes{'h', 'i'}})}));
+  const std::string sizes = "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64";
+  Args tooMany = {"ani", "new.ani", "--interval", "10"};
+  tooMany.insert(tooMany.end(), 4100, "big.cur");  // 4100 MiB: over what 32-bit sizes hold
   const std::tuple<Args, int, std::string> cases[] = {
       {{"convert", "missing.ico", "old.ico"}, 1, "missing.ico: No such file or directory"},
-      {{"convert", "empty.ico", "old.ico"}, 1, "empty.ico: the file is empty"},
-      {{"convert", "pipe.ico", "old.ico"}, 1, "pipe.ico: it is not a regular file"},
-      {{"convert", "in.ico", "folder.ico"}, 1, "folder.ico: Is a directory"},
-      {{"convert", "in.ico", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
-      {{"convert", "in.ico", "no/such/out.ico"}, 1, "no/such/out.ico: No such file or directory"},
       {{"info", "empty.ico"}, 1, "empty.ico: the file is empty"},
-      {{"info", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
       {{"ani", "new.ani", "--interval", "10", "in.ico", "gone.cur"}, 1, "gone.cur: No such file or directory"},
-      {{"ani", "new.ani", "--interval", "10", "text.cur"}, 1, "text.cur: the file is too short to be an icon or cursor"},
       {{"ani", "new.ani", "--interval", "10", "in.cur", "pipe.ico"}, 1, "pipe.ico: it is not a regular file"},
-      {{"ani", "new.ani", "--interval", "10", "in.cur", "cut.cur"}, 1, "cut.cur: the pixel data of entry 1 is cut short"},
-      {{"ani", "new.ani", "--interval", "10", "depth5.cur"}, 1, "depth5.cur: entry 1 has an unsupported bit depth of 5"},
-      {{"ani", "new.ani", "--interval", "10", "png.cur"}, 1, "png.cur: entry 1: the PNG image cannot be decoded: invalid chunk checksum"},
-      {{"ani", "new.ani", "--interval", "10", "wide.cur"}, 1, "wide.cur: entry 1 has an unusable size of 2147483647 × 32"},
-      {{"ani", "new.ani", "--interval", "10", "in.cur", "big.cur"}, 1, "big.cur: the file is larger than 1 MiB"},
+      {{"ani", "new.ani", "--interval", "10", "in.cur", "empty.ico"}, 1, "empty.ico: the file is empty"},
       {{"ani", "no/such.ani", "--interval", "10", "in.ico"}, 1, "no/such.ani: No such file or directory"},
       {{"ani", "old.ani", "--interval", "10", "in.cur"}, 1, "old.ani: the file exists and is not an animated cursor"},
+      {tooMany, 1, "new.ani: the frames are too large for an animated cursor"},  // the frames' total names the output
+      {{"xcursor", "missing.cur", "out"}, 1, "missing.cur: No such file or directory"},
+      {{"xcursor", "bad.ani", "out"}, 1, "bad.ani: frame 1: the file is too short to be an icon or cursor"},
+      {{"xcursor", "in.cur", "old.ico"}, 1, "old.ico: the file exists and is not an X cursor"},
+      {{"xcursor", "in.cur", "no/such/out"}, 1, "no/such/out: No such file or directory"},
+      {{"theme", ".", "--name", "old.ico", "arrow=in.cur"}, 1, "./old.ico: it exists and is not a cursor theme"},
       {{}, 2, "no command given"},
       {{"convert", "in.ico"}, 2, "convert takes INPUT and OUTPUT"},
-      {{"convert", "in.ico", "out.gif"}, 2, "out.gif: the output must end in .ico, .cur, .bmp or .pcx"},
       {{"convert", "in.ico", "old.ico", "--depth", "16"}, 2, "--depth takes 1, 4, 8 or 24"},
       {{"convert", "in.ico", "old.ico", "--depth", "4", "--adaptive"}, 2, "--adaptive writes 8 bits per pixel"},
-      {{"convert", "in.ico", "old.ico", "--hotspot", "1,2"}, 2, "--hotspot applies to .cur output only"},
       {{"convert", "in.ico", "out.cur", "--hotspot", "32,0"}, 2, "--hotspot takes X,Y with each between 0 and 31"},
       {{"ani", "old.ani", "in.ico"}, 2, "ani needs --interval MS"},
       {{"ani", "old.ani", "--interval", "0", "in.ico"}, 2, "--interval takes a number of milliseconds, at least 1"},
-      {{"ani", "old.ani", "--interval", "abc", "in.ico"}, 2, "--interval takes a number of milliseconds, at least 1"},
       {{"ani", "old.ani", "in.ico", "--interval"}, 2, "--interval takes a number of milliseconds, at least 1"},
       // The output forgotten: the first frame would have become the output.
       {{"ani", "in.cur", "--interval", "100", "in.ico"}, 2, "in.cur: the output must end in .ani"},
+      {{"xcursor", "in.cur"}, 2, "xcursor takes INPUT and OUTPUT"},
+      {{"xcursor", "in.cur", "out", "--size", "32"}, 2, "unknown option '--size'"},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,7"}, 2, sizes},
+      {{"xcursor", "in.cur", "out", "--sizes", "24,,32"}, 2, sizes},
+      {{"xcursor", "in.cur", "out", "--sizes"}, 2, sizes},
+      {{"theme", ".", "arrow=in.cur"}, 2, "theme needs --name NAME"},
+      {{"theme", ".", "--name", "Mine"}, 2, "theme needs at least one ROLE=FILE"},
+      {{"theme", "--name", "Mine", "arrow=in.cur"}, 2, "theme takes one DIR"},
+      {{"theme", ".", "--name", "a/b", "arrow=in.cur"}, 2, "--name takes the theme's name: one folder name, not starting with '.'"},
+      {{"theme", ".", "--name", "Mine", "pointer=in.cur"}, 2, "unknown role 'pointer' (--help lists the roles)"},
+      {{"theme", ".", "--name", "Mine", "arrow="}, 2, "arrow= needs a FILE"},
+      {{"theme", ".", "--name", "Mine", "text=in.cur", "text=in.cur"}, 2, "the role text is given twice"},
   };
   for (const auto& [args, status, message] : cases) {
     const auto r = Cli(args);
@@ -187,8 +159,7 @@ TEST_F(CliTest, FailuresSayWhyAndLeaveTheOutputAlone) {
   }
   EXPECT_EQ(Text("old.ico") + Text("old.ani"), "oldold");
   EXPECT_EQ(Get("in.cur"), Cursor(4, {1, 1}));
-  EXPECT_EQ(Names(), (Args{"big.cur", "cut.cur", "depth5.cur", "empty.ico", "folder.ico", "in.cur", "in.ico", "old.ani",
-                           "old.ico", "pipe.ico", "png.cur", "text.cur", "wide.cur"}));
+  EXPECT_EQ(Names(), (Args{"bad.ani", "big.cur", "empty.ico", "in.cur", "in.ico", "old.ani", "old.ico", "pipe.ico"}));
 }
 
 // An animated cursor: its header, rates and sequence, and each frame as the editor would open it. A frame
@@ -226,10 +197,11 @@ TEST_F(CliTest, InfoListsAnAnimatedCursorsHeaderStepsAndFrames) {
 }
 
 // Size, hotspot and delay of each image of an X cursor file as the desktop loads it at `size`.
-std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> XCursorImages(const std::string& path, int size) {
+using XImages = std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>;
+XImages XCursorImages(const std::string& path, int size) {
   std::unique_ptr<XcursorImages, decltype(&XcursorImagesDestroy)> images(XcursorFilenameLoadImages(path.c_str(), size),
                                                                          &XcursorImagesDestroy);
-  std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>> out;
+  XImages out;
   for (int k = 0; images && k < images->nimage; ++k)
     out.emplace_back(images->images[k]->width, images->images[k]->xhot, images->images[k]->yhot, images->images[k]->delay);
   return out;
@@ -242,77 +214,16 @@ TEST_F(CliTest, XCursorAndThemeWriteWhatTheDesktopLoads) {
   Put("spin.ani", EncodeAnimatedCursor(std::vector{Cursor(4, {12, 20}), Cursor(1, {2, 4})}, 250).Value());
   auto r = Cli({"xcursor", "in.cur", "out"});
   EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
-  EXPECT_EQ(XCursorImages(Path("out"), 32), (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{32, 12, 20, 0}}));
+  EXPECT_EQ(XCursorImages(Path("out"), 32), (XImages{{32, 12, 20, 0}}));
   r = Cli({"xcursor", "--sizes", "64,24,32,64", "spin.ani", "out"});  // replaces the X cursor written before
   EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
-  EXPECT_EQ(XCursorImages(Path("out"), 64),
-            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{64, 24, 40, 250}, {64, 4, 8, 250}}));
-  EXPECT_EQ(XCursorImages(Path("out"), 24),
-            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{24, 9, 15, 250}, {24, 1, 3, 250}}));
+  EXPECT_EQ(XCursorImages(Path("out"), 64), (XImages{{64, 24, 40, 250}, {64, 4, 8, 250}}));
+  EXPECT_EQ(XCursorImages(Path("out"), 24), (XImages{{24, 9, 15, 250}, {24, 1, 3, 250}}));
   r = Cli({"theme", ".", "arrow=in.ico", "--name", "Mine", "busy=spin.ani", "--sizes", "48"});
   EXPECT_EQ(std::tuple(r.status, r.out + r.err), std::tuple(0, std::string()));
-  EXPECT_EQ(XCursorImages(Path("Mine/cursors/top_left_arrow"), 32),
-            (std::vector<std::tuple<unsigned, unsigned, unsigned, unsigned>>{{48, 0, 0, 0}}));
+  EXPECT_EQ(XCursorImages(Path("Mine/cursors/top_left_arrow"), 32), (XImages{{48, 0, 0, 0}}));
   EXPECT_EQ(XCursorImages(Path("Mine/cursors/wait"), 48).size(), 2u);
   EXPECT_EQ(Text("Mine/index.theme").substr(0, 23), "[Icon Theme]\nName=Mine\n");
-}
-
-TEST_F(CliTest, XCursorAndThemeFailuresSayWhyAndWriteNothing) {
-  Put("in.cur", Cursor(4, {1, 1}));
-  Put("old.ico", "old");
-  Put("bad.ani", Riff({Anih(1, 1, 6), Fram({Bytes{'h', 'i'}})}));
-  const std::tuple<Args, int, std::string> cases[] = {
-      {{"xcursor", "missing.cur", "out"}, 1, "missing.cur: No such file or directory"},
-      {{"xcursor", "bad.ani", "out"}, 1, "bad.ani: frame 1: the file is too short to be an icon or cursor"},
-      {{"xcursor", "in.cur", "old.ico"}, 1, "old.ico: the file exists and is not an X cursor"},
-      {{"xcursor", "in.cur", "no/such/out"}, 1, "no/such/out: No such file or directory"},
-      {{"theme", "no/such", "--name", "Mine", "arrow=in.cur"}, 1, "no/such: No such file or directory"},
-      {{"theme", ".", "--name", "Mine", "arrow=in.cur", "busy=bad.ani"}, 1,
-       "bad.ani: frame 1: the file is too short to be an icon or cursor"},
-      {{"theme", ".", "--name", "old.ico", "arrow=in.cur"}, 1, "./old.ico: it exists and is not a cursor theme"},
-      {{"xcursor", "in.cur"}, 2, "xcursor takes INPUT and OUTPUT"},
-      {{"xcursor", "in.cur", "out", "--size", "32"}, 2, "unknown option '--size'"},
-      {{"xcursor", "in.cur", "out", "--sizes", "24,7"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
-      {{"xcursor", "in.cur", "out", "--sizes", "24,,32"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
-      {{"xcursor", "in.cur", "out", "--sizes"}, 2, "--sizes takes sizes from 8 to 256 separated by commas, such as 24,32,48,64"},
-      {{"theme", ".", "arrow=in.cur"}, 2, "theme needs --name NAME"},
-      {{"theme", ".", "--name", "Mine"}, 2, "theme needs at least one ROLE=FILE"},
-      {{"theme", "--name", "Mine", "arrow=in.cur"}, 2, "theme takes one DIR"},
-      {{"theme", ".", "--name", "a/b", "arrow=in.cur"}, 2, "--name takes the theme's name: one folder name, not starting with '.'"},
-      {{"theme", ".", "--name", "Mine", "pointer=in.cur"}, 2, "unknown role 'pointer' (--help lists the roles)"},
-      {{"theme", ".", "--name", "Mine", "arrow="}, 2, "arrow= needs a FILE"},
-      {{"theme", ".", "--name", "Mine", "text=in.cur", "text=in.cur"}, 2, "the role text is given twice"},
-  };
-  for (const auto& [args, status, message] : cases) {
-    const auto r = Cli(args);
-    EXPECT_EQ(r.status, status) << message;
-    EXPECT_EQ(r.err, "glyphsmith-cli: " + message + "\n" + (status == 2 ? "Try 'glyphsmith-cli --help'.\n" : ""));
-  }
-  EXPECT_EQ(Text("old.ico"), "old");
-  EXPECT_EQ(Names(), (Args{"bad.ani", "in.cur", "old.ico"}));
-}
-
-// An existing animated cursor may be replaced, whatever the case of its name's .ani.
-TEST_F(CliTest, AniReplacesOnlyAnAnimatedCursor) {
-  Put("in.cur", Cursor(4, {1, 1}));
-  Put("old.ANI", EncodeAnimatedCursor(std::vector<Bytes>{Icon(1)}, 10).Value());
-  const auto r = Cli({"ani", "old.ANI", "--interval", "20", "in.cur"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Get("old.ANI"), EncodeAnimatedCursor(std::vector<Bytes>{Cursor(4, {1, 1})}, 20).Value());
-}
-
-// Frames are bounded one by one (1 MiB) and all together (what the RIFF sizes can describe) before any is
-// read: thousands of a frame that may be read are refused at once, naming the output.
-TEST_F(CliTest, AniChecksTheFramesTotalBeforeReadingThem) {
-  Bytes frame = Cursor(1, {0, 0});
-  frame.resize(kMaxBigFrame);  // the most a frame may hold; the bytes after its image are not part of it
-  Put("big.cur", frame);
-  Args args = {"ani", "out.ani", "--interval", "10"};
-  args.insert(args.end(), 4100, "big.cur");  // 4100 MiB: over what 32-bit sizes hold
-  const auto r = Cli(args, kSmallAddressSpace);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "glyphsmith-cli: out.ani: the frames are too large for an animated cursor\n");
-  EXPECT_EQ(Names(), Args{"big.cur"});
 }
 
 // Whatever is thrown reaches the top as one line and status 1, never an abort: here a file too large for
@@ -321,12 +232,10 @@ TEST_F(CliTest, RunningOutOfMemoryIsOneLineAndStatusOne) {
 #if GLYPHSMITH_SANITIZE
   GTEST_SKIP() << "the sanitizers' shadow memory does not fit in a limited address space";
 #endif
-  Bytes frame = Cursor(1, {0, 0});
-  frame.resize(kMaxBigFrame);
-  Put("big.cur", frame);
+  Put("big.cur", BigFrame());
   Args args = {"ani", "out.ani", "--interval", "10"};
   args.insert(args.end(), 4000, "big.cur");  // about 4000 MiB to build, in 400
-  const auto r = Cli(args, kSmallAddressSpace);
+  const auto r = Cli(args, "ulimit -v 400000");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "glyphsmith-cli: not enough memory\n");
   EXPECT_EQ(Names(), Args{"big.cur"});

@@ -109,6 +109,8 @@ TEST_F(DocumentFiles, RefusesBadFilesSayingWhy) {
       {Set(14, 40 + 64 + 511), "the pixel data of entry 1 is cut short"},
       {Set(14, 743), "the mask of entry 1 is cut short"},
       {IconFile({Entry(32, 32, 16), Entry(16, 16, 2)}), "entry 1 has an unsupported bit depth of 16"},  // the first reason
+      {IconFile({{.raw = Hex("89504E47 0D0A1A0A 0000000D 49484452 7FFFFFFF 00000020 08060000 00 0BADC0DE")}}),
+       "entry 1 has an unusable size of 2147483647 × 32"},  // a PNG image's header
       // 16 × 16 at 32 bits without alpha, and the mask's 64 bytes left off.
       {Set(14, 40 + 1024, 4, IconFile({Entry(16, 16, 32)})), "the mask of entry 1 is cut short"},
   };

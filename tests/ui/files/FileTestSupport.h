@@ -84,11 +84,9 @@ class FileWindowTest : public ::testing::Test {
   void TearDown() override {
     window.reset();
     ClearRecentSettings();
-    EXPECT_TRUE(prompter.answers.empty()) << "a scripted answer was not asked for";
-    EXPECT_TRUE(prompter.saveOverAnswers.empty()) << "a scripted save-over answer was not asked for";
+    EXPECT_TRUE(prompter.answers.empty() && prompter.saveOverAnswers.empty()) << "a scripted answer was not asked for";
     EXPECT_TRUE(prompter.dialogs.empty()) << "a scripted dialog was not shown";
-    EXPECT_TRUE(prompter.saveNames.empty()) << "a scripted save name was not asked for";
-    EXPECT_TRUE(prompter.openNames.empty()) << "a scripted open name was not asked for";
+    EXPECT_TRUE(prompter.saveNames.empty() && prompter.openNames.empty()) << "a scripted file name was not asked for";
   }
 
   static void ClearRecentSettings() { QSettings("GlyphSmith", "GlyphSmith").remove("Recent Files"); }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMouseEvent>
 
 #include "raster/Depth.h"
@@ -16,22 +14,13 @@ namespace {
 
 using SaveDialogTest = FileWindowTest;
 
-TEST_F(SaveDialogTest, ControlsCarryTheirTextsAndShowWhereTheyApply) {
+// The quality list only means something for 256-colour icons and cursors, the
+// hotspot only for cursors.
+TEST_F(SaveDialogTest, QualityAndHotspotShowOnlyWhereTheyApply) {
   SaveThrough("mnuFile_3", Path("s.ico"), Checked([](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), "Save Icon");
     auto* saveAs = Child<QComboBox>(d, "cmbSaveAs");
-    QStringList items;
-    for (int i = 0; i < saveAs->count(); ++i) items << saveAs->itemText(i);
-    EXPECT_EQ(items, (QStringList{"Black & White", "16 Colors ", "256 Colors"}));
-    EXPECT_EQ(saveAs->toolTip(), "<b>Color:</b><br>Select Color Depth");
-    EXPECT_EQ(Child<QComboBox>(d, "cmbOptimize")->currentText(), "High");
-    EXPECT_FALSE(Child<QWidget>(d, "Frame2")->isVisibleTo(&d));
-    EXPECT_EQ(Child<QLabel>(d, "Label1")->text() + Child<QGroupBox>(d, "Frame1")->title() +
-                  Child<QGroupBox>(d, "Frame2")->title() + Child<QLabel>(d, "Label2")->text() +
-                  Child<QLabel>(d, "Label3")->text() + Child<QLineEdit>(d, "txtHotX")->text(),
-              "Save as:QualityCursor HotspotX:Y:0");
-    // The quality list only means something for 256-colour icons and cursors.
     auto* optimize = Child<QComboBox>(d, "cmbOptimize");
+    EXPECT_FALSE(Child<QWidget>(d, "Frame2")->isVisibleTo(&d));
     EXPECT_FALSE(optimize->isEnabled());
     Pick(saveAs, 2);
     EXPECT_TRUE(optimize->isEnabled());
@@ -76,7 +65,6 @@ TEST_F(SaveDialogTest, ThePreviewShowsTheStandardConversionAtTheChosenDepth) {
   const Surface& img = Doc().WorkingImage;
   SaveThrough("mnuFile_3", Path("s.ico"), Checked([&](QDialog& d) {
     auto& dialog = static_cast<SaveDialog&>(d);
-    EXPECT_EQ(Child<QWidget>(d, "picPrev")->size(), window->Preview()->size());
     for (int index : {0, 1, 2}) {
       Pick(Child<QComboBox>(d, "cmbSaveAs"), index);
       EXPECT_EQ(dialog.PreviewImage(), ToQImage(ExpandDib(GetBitsAtDepth(img, std::array{1, 4, 8}[index])))) << index;

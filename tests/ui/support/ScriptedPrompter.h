@@ -39,67 +39,46 @@ class ScriptedPrompter final : public Prompter {
     messages.push_back({icon, text, title, parent && parent->isVisible()});
   }
   Answer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title) override {
-    messages.push_back({Icon::Question, text, title, parent && parent->isVisible()});
-    return PopAnswer(answers, text, Answer::Cancel);
+    ShowMessage(parent, Icon::Question, text, title);
+    return Pop(answers, "question: " + text, Answer::Cancel);
   }
   Answer AskYesNo(QWidget* parent, const QString& text, const QString& title) override {
-    messages.push_back({Icon::Question, text, title, parent && parent->isVisible()});
-    return PopAnswer(answers, text, Answer::No);
+    ShowMessage(parent, Icon::Question, text, title);
+    return Pop(answers, "question: " + text, Answer::No);
   }
   SaveOverAnswer AskSaveOver(QWidget* parent, const QString& text, const QString& title) override {
-    messages.push_back({Icon::Exclamation, text, title, parent && parent->isVisible()});
-    return PopAnswer(saveOverAnswers, text, SaveOverAnswer::Cancel);
+    ShowMessage(parent, Icon::Exclamation, text, title);
+    return Pop(saveOverAnswers, "question: " + text, SaveOverAnswer::Cancel);
   }
   QString GetOpenFileName(QWidget*, const QString& title, const QStringList& filters) override {
     lastDialogTitle = title;
     lastFilters = filters;
-    return Pop(openNames, "open");
+    return Pop(openNames, "open file dialog");
   }
   QString GetSaveFileName(QWidget*, const QString& title, const QStringList& filters,
                           const QString& defaultSuffix) override {
     lastDialogTitle = title;
     lastFilters = filters;
     lastDefaultSuffix = defaultSuffix;
-    return Pop(saveNames, "save");
+    return Pop(saveNames, "save file dialog");
   }
-  std::optional<QColor> ChooseColour(QWidget*, const QColor&) override {
-    if (colours.empty()) {
-      ADD_FAILURE() << "unexpected colour dialog";
-      return std::nullopt;
-    }
-    auto c = colours.front();
-    colours.pop_front();
-    return c;
-  }
+  std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return Pop(colours, "colour dialog"); }
   int ExecDialog(QDialog& dialog) override {
-    if (dialogs.empty()) {
-      ADD_FAILURE() << "unexpected dialog " << dialog.objectName().toStdString();
-      return QDialog::Rejected;
-    }
-    auto handler = std::move(dialogs.front());
-    dialogs.pop_front();
-    return handler(dialog);
+    const auto handler = Pop(dialogs, "dialog " + dialog.objectName());
+    return handler ? handler(dialog) : QDialog::Rejected;
   }
 
  private:
+  // The next scripted answer; `none` (and a failure) when the test gave none.
   template <class A>
-  static A PopAnswer(std::deque<A>& queue, const QString& question, A cancel) {
+  static A Pop(std::deque<A>& queue, const QString& what, A none = {}) {
     if (queue.empty()) {
-      ADD_FAILURE() << "unexpected question: " << question.toStdString();
-      return cancel;
+      ADD_FAILURE() << "unexpected " << what.toStdString();
+      return none;
     }
-    const A a = queue.front();
+    A a = std::move(queue.front());
     queue.pop_front();
     return a;
-  }
-  static QString Pop(std::deque<QString>& queue, const char* what) {
-    if (queue.empty()) {
-      ADD_FAILURE() << "unexpected " << what << " file dialog";
-      return {};
-    }
-    QString s = queue.front();
-    queue.pop_front();
-    return s;
   }
 };
 
