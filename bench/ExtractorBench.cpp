@@ -61,3 +61,41 @@ void BM_ExtractorEveryPicture(benchmark::State& state) {
 BENCHMARK(BM_ExtractorEveryPicture)->ArgName("png_only")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+#ifdef GLYPHSMITH_BENCH_UI
+#include <QApplication>
+#include <QListWidget>
+
+#include "ui/acquire/ExtractDialog.h"
+#include "ui/main/MainWindow.h"
+
+namespace {
+
+// The window's whole answer to a click on a file in the list: the busy
+// pointer, reading the file, laying out the grid and scroll bar, and painting
+// the rows in view.
+void BM_ExtractDialogShowsFile(benchmark::State& state) {
+  const ProgramOnDisk program(static_cast<LargeProgramImages>(state.range(0)));
+  const std::filesystem::path path(program.Path());
+  gs::ui::MainWindow window;
+  gs::ui::ExtractDialog dialog(window, QString::fromStdString(path.parent_path().string()));
+  dialog.show();
+  QApplication::processEvents();
+  auto* files = dialog.findChild<QListWidget*>(QStringLiteral("fleFile"));
+  const auto found = files ? files->findItems(QString::fromStdString(path.filename().string()), Qt::MatchExactly)
+                           : QList<QListWidgetItem*>{};
+  if (found.isEmpty()) {
+    state.SkipWithError("the program is not in the file list");
+    return;
+  }
+  for (auto _ : state) {
+    files->clearSelection();
+    files->setCurrentItem(found.front());
+    dialog.repaint();
+    if (dialog.Extractor().Grid().Count() != 100) state.SkipWithError("not read");
+  }
+}
+BENCHMARK(BM_ExtractDialogShowsFile)->ArgName("png_only")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+#endif
