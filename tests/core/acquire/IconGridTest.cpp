@@ -27,14 +27,14 @@ TEST(IconGrid, SizesTheBoxAndTheScrollBarByTheCount) {
 // the pointer; nothing else does.
 TEST(IconGrid, ChoosesTheIconUnderTheLeftButton) {
   IconGrid grid;
-  grid.ShowIcons(4);
+  grid.ShowIcons(5);
   EXPECT_TRUE(grid.Mouse(kLeftButton, 5, 40));  // row 1, column 0
   EXPECT_EQ(grid.Selected(), 3);
   EXPECT_EQ(grid.Highlight(), (Rect{0, 32, 32, 64}));
-  EXPECT_FALSE(grid.Mouse(kLeftButton, 31, 63));  // the same cell again
+  EXPECT_FALSE(grid.Mouse(kLeftButton, 31, 63));  // the same cell again, up to its last pixel
 
   const std::tuple<const char*, MouseButtons, int, int> unchanged[] = {
-      {"empty cell after the last icon", kLeftButton, 40, 40},
+      {"empty cell after the last icon", kLeftButton, 70, 40},
       {"right button", kRightButton, 40, 5},
       {"both buttons", kLeftButton | kRightButton, 40, 5},
       {"left of the box", kLeftButton, -1, 5},
