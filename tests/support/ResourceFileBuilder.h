@@ -99,10 +99,9 @@ struct BuiltPe {
   std::size_t sectionTable = 0;    // the section table,
   std::size_t resources = 0;       // and the resource directory (RVA kResourceRva)
   // File offsets of each type's entry in the root directory, and per type, of
-  // each resource's entry in the type's directory, its language directory and
-  // its first data entry.
+  // each resource's entry in the type's directory and its first data entry.
   std::vector<std::size_t> typeEntries;
-  std::vector<std::vector<std::size_t>> nameEntries, languageDirectories, dataEntries;
+  std::vector<std::vector<std::size_t>> nameEntries, dataEntries;
 
   static constexpr std::uint32_t kResourceRva = 0x2000;
   // File offset of a resource-directory offset.
@@ -171,7 +170,7 @@ inline BuiltPe BuildPe(const PeLayout& layout) {
     return out.resources + offset;
   };
   directory(0, 0, types);
-  out.nameEntries.resize(types), out.languageDirectories.resize(types), out.dataEntries.resize(types);
+  out.nameEntries.resize(types), out.dataEntries.resize(types);
   for (std::size_t t = 0; t < types; ++t) {
     const auto& resources = layout.types[t].resources;
     out.typeEntries.push_back(entry(16 + 8 * t, layout.types[t].type, kResourceHighBit | static_cast<std::uint32_t>(typeDir[t])));
@@ -182,7 +181,6 @@ inline BuiltPe BuildPe(const PeLayout& layout) {
       const Resource& r = resources[i];
       const std::uint32_t name = r.name.named ? kResourceHighBit | static_cast<std::uint32_t>(nameAt[t][i]) : r.name.id;
       out.nameEntries[t].push_back(entry(typeDir[t] + 16 + 8 * i, name, kResourceHighBit | static_cast<std::uint32_t>(langDir[t][i])));
-      out.languageDirectories[t].push_back(out.resources + langDir[t][i]);
       out.dataEntries[t].push_back(out.resources + dataEntry[t][i]);
       if (r.name.named) {
         PutU16(f, out.resources + nameAt[t][i], static_cast<std::uint32_t>(r.name.name.size()));
