@@ -5,8 +5,7 @@
 
 namespace gs {
 
-IconExtractor::IconExtractor(Colour transparent, int viewportHeight)
-    : transparent_(transparent), viewportHeight_(viewportHeight), grid_(viewportHeight) {}
+IconExtractor::IconExtractor(Colour transparent) : transparent_(transparent) {}
 
 void IconExtractor::ShowFile(const std::string& path) {
   path_ = path;
@@ -55,11 +54,11 @@ const Outcome<Surface>& IconExtractor::CellPicture(int index) {
 }
 
 Surface IconExtractor::RenderViewport(Colour background) {
-  Surface view(kGridViewportSide, viewportHeight_, background);
+  Surface view(kGridViewportSide, kGridViewportSide, background);
   const Rect box = grid_.Box();
   // Only the rows the viewport shows are read.
   const int firstRow = std::max(0, -box.top / kGridCell);
-  const int lastRow = (viewportHeight_ - 1 - box.top) / kGridCell;
+  const int lastRow = (kGridViewportSide - 1 - box.top) / kGridCell;
   for (int index = firstRow * kGridColumns; index < grid_.Count() && index < (lastRow + 1) * kGridColumns; ++index) {
     const auto& picture = CellPicture(index);
     if (!picture) continue;

@@ -23,7 +23,7 @@ inline const std::vector<std::string> kNoIconsLines = {" No icons", " available"
 class IconExtractor {
  public:
   // `transparent`: the document's transparent colour, under every cell's picture.
-  explicit IconExtractor(Colour transparent, int viewportHeight = kGridViewportSide);
+  explicit IconExtractor(Colour transparent);
 
   // A click in the file list: the file's icons, laid out from the first, with
   // no highlight and icon 0 chosen.
@@ -64,7 +64,6 @@ class IconExtractor {
 
  private:
   Colour transparent_;
-  int viewportHeight_;
   IconGrid grid_;
   std::string path_;
   IconSource source_;

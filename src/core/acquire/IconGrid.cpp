@@ -43,7 +43,7 @@ void IconGrid::ShowIcons(int count) {
       x += kGridCell;
     }
   }
-  scrollMaximum_ = std::max(0, DivideRoundingHalfEven(y + kGridCell - viewportHeight_, kGridCell));
+  scrollMaximum_ = std::max(0, DivideRoundingHalfEven(y + kGridCell - kGridViewportSide, kGridCell));
   StartOver(count);
 }
 

@@ -16,8 +16,6 @@ inline constexpr int kGridViewportSide = 3 * kGridCell;  // the viewport's inner
 
 class IconGrid {
  public:
-  explicit IconGrid(int viewportHeight = kGridViewportSide) : viewportHeight_(viewportHeight) {}
-
   // A file change. Each starts again from no highlight and icon 0.
   // `count` icons of the file's own (at least 1): more than nine make the
   // scroll bar usable, from its start.
@@ -65,7 +63,6 @@ class IconGrid {
   void ResetBox();
   void StartOver(int count);
 
-  int viewportHeight_;
   int count_ = 0;
   int selected_ = 0;
   Rect highlight_{};
