@@ -1,8 +1,5 @@
 // The palette panel: basic and custom swatches, indicator, transparent swatch.
 
-#include <QColorDialog>
-
-#include "raster/Depth.h"
 #include "ui/tools/ToolUiSupport.h"
 
 namespace gs::ui::test {
@@ -18,17 +15,8 @@ class PaletteUiTest : public ToolUiTest {
   void DoubleClick(QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); QTest::mouseRelease(w, Qt::LeftButton); }
 };
 
-// The indicator starts black over white, the colour dialog's custom colours black.
-TEST(PaletteStart, IndicatorIsBlackOverWhiteAndCustomColoursBlack) {
-  ScriptedPrompter prompter;
-  MainWindow window(&prompter);
-  EXPECT_EQ(window.findChild<ColourSwatch*>("picLeftButton")->colour(), 0x000000u);
-  EXPECT_EQ(window.findChild<ColourSwatch*>("picRightButton")->colour(), 0xFFFFFFu);
-  for (int i = 0; i < QColorDialog::customCount(); ++i) EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::black));
-}
-
-// Basic swatches choose on button-down, custom ones (the standard table first,
-// then extras) on button-up; the middle button chooses nothing.
+// Basic swatches choose on button-down, custom ones on button-up; the middle
+// button chooses nothing.
 TEST_F(PaletteUiTest, SwatchesChooseTheForeColourWithLeftAndTheBackWithRight) {
   QTest::mousePress(Swatch("picCX_5"), Qt::LeftButton);
   EXPECT_EQ(Fore(), Swatch("picCX_5")->colour());
@@ -36,17 +24,15 @@ TEST_F(PaletteUiTest, SwatchesChooseTheForeColourWithLeftAndTheBackWithRight) {
   QTest::mouseRelease(Swatch("picCX_5"), Qt::LeftButton);
   QTest::mouseClick(Swatch("picCX_19"), Qt::RightButton);
   EXPECT_EQ(Back(), Swatch("picCX_19")->colour());
-  const std::vector<Colour> standard = DefaultColourTable(4);
   QTest::mousePress(Custom(10), Qt::LeftButton);
   EXPECT_EQ(Fore(), Swatch("picCX_5")->colour());
   QTest::mouseRelease(Custom(10), Qt::LeftButton);
-  EXPECT_EQ(Fore(), standard[10]);
+  EXPECT_EQ(Fore(), Custom(10)->colour());
   QTest::mouseClick(Custom(17), Qt::RightButton);
   EXPECT_EQ(Back(), Custom(17)->colour());
   QTest::mouseClick(Swatch("picCX_0"), Qt::MiddleButton);
   QTest::mouseClick(Custom(3), Qt::MiddleButton);
-  EXPECT_EQ(std::make_pair(Fore(), Back()), std::make_pair(standard[10], Custom(17)->colour()));
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(Custom(i)->colour(), standard[i]);
+  EXPECT_EQ(std::make_pair(Fore(), Back()), std::make_pair(Custom(10)->colour(), Custom(17)->colour()));
 }
 
 TEST_F(PaletteUiTest, TransparentSwatchLetsThePencilPaintTransparentPixels) {

@@ -9,16 +9,12 @@
 namespace gs::ui::test {
 namespace {
 
-TEST_F(ToolUiTest, StartsWithThePencilAndShowsEachToolsPanel) {
+// Choosing a tool sends the keys (Escape, Delete) to the view.
+TEST_F(ToolUiTest, ChoosingAToolFocusesTheView) {
   window->show();
-  EXPECT_TRUE(Find<QToolButton>("optTool_4")->isChecked());
-  const int panels[] = {0, 1, 0, 0, 0, 5, 6, 0, 8, 9, 9, 9};  // picToolN shown with each tool
   for (int tool = 0; tool < kToolCount; ++tool) {
-    EXPECT_FALSE(Find(QStringLiteral("optTool_%1").arg(tool))->toolTip().isEmpty()) << tool;
     UseTool(tool);
-    EXPECT_EQ(window->focusWidget(), view()) << tool;  // the keys go to the view
-    for (int panel : {1, 5, 6, 8, 9})
-      EXPECT_EQ(Find(QStringLiteral("picTool%1").arg(panel))->isVisible(), panel == panels[tool]) << tool << panel;
+    EXPECT_EQ(window->focusWidget(), view()) << tool;
   }
 }
 
