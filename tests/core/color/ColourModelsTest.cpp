@@ -9,15 +9,12 @@ namespace {
 TEST(ColourModels, ConvertKnownColoursBothWays) {
   const struct { const char* name; RGBTriple rgb; HSLTriple hsl; RGBTriple back; } cases[] = {
       {"red", {255, 0, 0}, {0, 240, 120}, {255, 0, 0}},
-      {"white", {255, 255, 255}, {0, 0, 240}, {255, 255, 255}},
-      {"black", {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
       {"mid grey", {128, 128, 128}, {0, 0, 120}, {127, 127, 127}},
       // Saturation and luminance are truncated, not rounded: 3 / 255 × 240 = 2.8 gives 2.
       {"dark grey", {3, 3, 3}, {0, 0, 2}, {2, 2, 2}},
       {"low saturation", {10, 4, 4}, {0, 102, 6}, {9, 3, 3}},
       {"green", {0, 255, 0}, {79, 240, 120}, {4, 255, 0}},
       {"blue", {0, 0, 255}, {159, 240, 120}, {0, 2, 255}},
-      {"yellow", {255, 255, 0}, {39, 240, 120}, {255, 249, 0}},
       // A negative hue wraps by 240, so 200 never occurs.
       {"magenta", {255, 0, 255}, {201, 240, 120}, {255, 0, 243}},
       // h = -0.5: -119.5 rounds to the even -120, so 220 and not 221.

