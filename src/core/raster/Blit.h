@@ -16,7 +16,6 @@ namespace rop {
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 inline constexpr std::uint32_t kSrcAnd = 0x008800C6;
 inline constexpr std::uint32_t kSrcPaint = 0x00EE0086;
-inline constexpr std::uint32_t kNotSrcCopy = 0x00330008;
 inline constexpr std::uint32_t kDstInvert = 0x00550009;
 inline constexpr std::uint32_t kPatCopy = 0x00F00021;
 inline constexpr std::uint32_t kPatAndDst = 0x00A000C9;  // PDa
@@ -49,7 +48,7 @@ constexpr bool RopUsesPattern(std::uint32_t code) {
 
 // A brush: solid, hollow (paints nothing), or an 8 × 8 monochrome pattern whose
 // 0 bits take the text colour and 1 bits the background colour, aligned so that
-// surface pixel (x, y) uses pattern bit [(y − origin.y) mod 8][(x − origin.x) mod 8].
+// surface pixel (x, y) uses pattern bit [y mod 8][x mod 8].
 struct Brush {
   enum class Kind { Solid, Hollow, Pattern };
   Kind kind = Kind::Solid;
@@ -57,25 +56,22 @@ struct Brush {
   std::array<std::uint8_t, 8> rows{};  // bit 7 is the leftmost pixel
   Colour text = 0;
   Colour background = 0xFFFFFF;
-  Point origin{};
 
   static Brush Solid(Colour c) { return Brush{Kind::Solid, c & 0xFFFFFF}; }
   static Brush Hollow() { return Brush{Kind::Hollow}; }
-  static Brush Pattern(const std::array<std::uint8_t, 8>& rows, Colour text, Colour background,
-                       Point origin = {}) {
+  static Brush Pattern(const std::array<std::uint8_t, 8>& rows, Colour text, Colour background) {
     Brush b{Kind::Pattern};
     b.rows = rows;
     b.text = text & 0xFFFFFF;
     b.background = background & 0xFFFFFF;
-    b.origin = origin;
     return b;
   }
 
   bool IsHollow() const { return kind == Kind::Hollow; }
   Colour At(int x, int y) const {
     if (kind != Kind::Pattern) return colour;
-    const int py = ((y - origin.y) % 8 + 8) % 8;
-    const int px = ((x - origin.x) % 8 + 8) % 8;
+    const int py = (y % 8 + 8) % 8;
+    const int px = (x % 8 + 8) % 8;
     return ((rows[py] >> (7 - px)) & 1) ? background : text;
   }
 };
