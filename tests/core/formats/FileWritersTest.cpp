@@ -120,6 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {-8, "E0 FF DF FF 00 DF FF 00"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Single bytes from 0xC0 up are flagged as runs of one (the goldens hold no byte at the bound).
+TEST(PcxRuns, FlagSingleBytesFromC0Up) { EXPECT_EQ(EncodePCXRows(Bytes{0xBF, 0xC0, 0x3F}, 3, 1), Hex("BF C1 C0 3F")); }
+
 TEST(AdaptivePalette, KeepsEveryColourOfAnImageWithExactly256) {
   Surface picture(32, 32);  // 256 colours, black among them, each on four pixels
   for (int k = 0; k < 1024; ++k) picture.Pixels()[k] = k % 256 == 0 ? 0 : Rgb(k % 256, 255 - k % 256, (k % 256) * 7);

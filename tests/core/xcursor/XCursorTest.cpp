@@ -113,8 +113,8 @@ TEST_F(XCursorFiles, PlayAnAnimatedCursorsStepsForTheirRates) {
 TEST_F(XCursorFiles, HoldEachSizeWithItsHotspotAndTransparencyScaled) {
   Surface half(32, 32, 0xE0E0E0);
   half.FillRect({0, 0, 15, 32}, Rgb(255, 0, 0));
-  const std::vector<int> sizes = {24, 48};
-  const std::pair<Point, std::vector<Point>> cases[] = {{{31, 31}, {{23, 23}, {47, 47}}}, {{5, 9}, {{4, 7}, {8, 14}}}};
+  const std::vector<int> sizes = {24, 64};
+  const std::pair<Point, std::vector<Point>> cases[] = {{{31, 31}, {{23, 23}, {62, 62}}}, {{5, 9}, {{4, 7}, {10, 18}}}};
   for (const auto& [hotspot, scaled] : cases) {
     std::vector<CursorFrame> frames = {CursorFrameFromImage(half, 0xE0E0E0, hotspot)};
     frames.push_back(frames[0]);
@@ -130,13 +130,13 @@ TEST_F(XCursorFiles, HoldEachSizeWithItsHotspotAndTransparencyScaled) {
       EXPECT_EQ(images[0].delay, 40u);
     }
   }
-  const auto small = Load(Path("sized"), 24), large = Load(Path("sized"), 48);
+  const auto small = Load(Path("sized"), 24), large = Load(Path("sized"), 64);
   for (int x = 0; x < 24; ++x) {
     // Destination column 11 covers source columns 14 (a quarter of it) and 15.
     const std::uint32_t expected = x < 11 ? Argb(255, 255, 0, 0) : x == 11 ? Argb(64, 64, 0, 0) : 0;
     EXPECT_EQ(small[0].pixels[5 * 24 + x], expected) << x;
   }
-  for (int x = 0; x < 48; ++x) EXPECT_EQ(large[0].pixels[7 * 48 + x], x < 23 ? Argb(255, 255, 0, 0) : 0) << x;
+  for (int x = 0; x < 64; ++x) EXPECT_EQ(large[0].pixels[7 * 64 + x], x < 30 ? Argb(255, 255, 0, 0) : 0) << x;
   const CursorFrame frame = CursorFrameFromImage(half, 0xE0E0E0, {0, 0});
   EXPECT_EQ(ScaleCursorFrame(frame, 24).image.At(11, 0), WithAlpha(Rgb(255, 0, 0), 64));  // straight alpha
 }
