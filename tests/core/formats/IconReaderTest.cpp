@@ -88,9 +88,10 @@ const EntryLayout kAlpha{.bitCount = 32, .pixel = [](int x, int) {
                            return WithAlpha(Rgb(0, 0, 255), x < 8 ? 0 : x < 16 ? 127 : x < 24 ? 128 : 255);
                          }, .masked = [](int, int) { return true; }};
 
-// Masked pixels take the transparent colour. A 24-bit entry skips as many table entries as it
-// declares (others none; ours one, read back in ReadsWhatTheWriterWrites…). When no 32 × 32 entry qualifies the best image stands in, area-averaged
-// or enlarged to 32 × 32: a 32 × 32 one with alpha first, else the smallest larger one, else the largest.
+// Masked pixels take the transparent colour. A 24-bit entry skips as many table entries as it declares
+// (others none; ours one, read back below). When no 32 × 32 entry qualifies the best image stands in,
+// area-averaged or enlarged to 32 × 32: a 32 × 32 one with alpha first, else the smallest larger one, else
+// the largest.
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadIconImageTest,
     ::testing::Values(
@@ -122,7 +123,8 @@ TEST(IconReader, ReadsWhatTheWriterWritesAndRefusesItCutShort) {
       ASSERT_TRUE(read) << read.Reason();
       EXPECT_EQ(read->image, expected) << depth;
       EXPECT_EQ(read->mask[(31 - 7) * 4], 0x1F);  // x = 3..7 of the row 7 from the top
-      EXPECT_EQ(ReadIconImage(Slice(file, 0, file.size() - 1), transparent).Reason(), "entry 1 runs past the end of the file");
+      EXPECT_EQ(ReadIconImage(Slice(file, 0, file.size() - 1), transparent).Reason(),
+                "entry 1 runs past the end of the file");
     }
 }
 

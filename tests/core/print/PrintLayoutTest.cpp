@@ -9,52 +9,20 @@ namespace {
 
 constexpr Colour kWhite = 0xFFFFFF, kGrey = 0xE0E0E0, kRed = 0x0000FF, kBlue = 0xFF0000;
 
-struct SizeCase {
-  const char* name;
-  const char* text;
-  int size;
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
-
-class PictureSizeTest : public ::testing::TestWithParam<SizeCase> {};
-
-TEST_P(PictureSizeTest, IsThePercentageOf32PrinterPixelsRounded) {
-  EXPECT_EQ(PictureSize(GetParam().text), GetParam().size);
+// The percentage of 32 printer pixels, rounded and bounded; what is no number gives 0.
+TEST(PictureSize, IsThePercentageOf32PrinterPixelsRounded) {
+  const std::pair<const char*, int> cases[] = {
+      {"100%", 32}, {"250", 80}, {"101%", 32}, {"102%", 33}, {"Stretch", 0}, {"  300%", 96}, {"99999999%", 10485}};
+  for (const auto& [text, size] : cases) EXPECT_EQ(PictureSize(text), size) << '"' << text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Magnifications, PictureSizeTest,
-    ::testing::Values(SizeCase{"Smallest", "100%", 32}, SizeCase{"TypedWithoutPercent", "250", 80},
-                      SizeCase{"RoundsDown", "101%", 32}, SizeCase{"RoundsUp", "102%", 33},
-                      SizeCase{"Stretch", "Stretch", 0}, SizeCase{"LeadingBlanks", "  300%", 96},
-                      SizeCase{"HugeIsBounded", "99999999%", 10485}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct PlaceCase {
-  const char* name;
-  int size, pageWidth, pageHeight;
-  Rect expected;
-};
-
-void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
-
-class PlacePictureTest : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(PlacePictureTest, CentresAndRoundsHalvesToEven) {
-  const auto& c = GetParam();
-  EXPECT_EQ(PlacePicture(c.size, c.pageWidth, c.pageHeight), c.expected);
+// Centred, halves rounded to even: (101 − 32) ÷ 2 = 34.5 → 34 and (103 − 32) ÷ 2 = 35.5 → 36. Larger than the
+// page: negative corner, same centre, not moved in.
+TEST(PlacePicture, CentresAndRoundsHalvesToEven) {
+  EXPECT_EQ(PlacePicture(32, 101, 101), Rect::FromSize(34, 34, 32, 32));
+  EXPECT_EQ(PlacePicture(32, 103, 103), Rect::FromSize(36, 36, 32, 32));
+  EXPECT_EQ(PlacePicture(1600, 1000, 1200), Rect::FromSize(-300, -200, 1600, 1600));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PlacePictureTest,
-    ::testing::Values(
-        // (101 − 32) ÷ 2 = 34.5 → 34 and (103 − 32) ÷ 2 = 35.5 → 36
-        PlaceCase{"HalfGoesToEvenDown", 32, 101, 101, Rect::FromSize(34, 34, 32, 32)},
-        PlaceCase{"HalfGoesToEvenUp", 32, 103, 103, Rect::FromSize(36, 36, 32, 32)},
-        // Larger than the page: negative corner, same centre, not moved in.
-        PlaceCase{"LargerThanPage", 1600, 1000, 1200, Rect::FromSize(-300, -200, 1600, 1600)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintRefusal, NamesTheMagnificationThatGivesNoPicture) {
   EXPECT_EQ(PrintRefusal("2%"), "");
