@@ -101,8 +101,6 @@ TEST_F(XCursorFiles, PlayAnAnimatedCursorsStepsForTheirRates) {
               std::tuple(colour, hotX, hotX + 1, delay))
         << "step " << k;
   }
-  EXPECT_EQ(ReadCursorFrames(Riff({Anih(2, 2, 6), Fram({red, {1, 2}})})).Reason(),
-            "frame 2: the file is too short to be an icon or cursor");
 }
 
 // Each size is a set of frames; the desktop picks the set nearest its size. The hotspot moves with its
