@@ -16,18 +16,13 @@ Bytes Cursor(Colour fill) {
   return EncodeCursorFile(Surface(32, 32, fill), 0xE0E0E0, 4, PaletteMode::Standard, {1, 1}).bytes;
 }
 
-// Frames are read as Open reads them: a PNG image that decodes is taken, one
-// that does not is refused naming the frame, and a PNG picture is no cursor.
+// Frames are read as Open reads them: a PNG image that decodes is taken (one that does not is refused as
+// IconReader.DecodesPngImagesAndPngPictures shows), and a PNG picture is no cursor.
 TEST_F(AnimationFrameFiles, AreDecodedAsOpenDecodesThem) {
   const Bytes png = SolidRgbaPng(32, 32, {1, 2, 3, 255});
-  Bytes damaged = png;
-  damaged[damaged.size() - 20] ^= 0xFF;
   Put("png.cur", IconFile({{.raw = png}}, kCursorType));
-  Put("damaged.cur", IconFile({{.raw = damaged}}, kCursorType));
   Put("picture.cur", png);
   EXPECT_TRUE(ReadAnimationFrames(std::vector<std::string>{Path("png.cur")}));
-  EXPECT_EQ(ReadAnimationFrames(std::vector<std::string>{Path("damaged.cur")}).Reason(),
-            Path("damaged.cur") + ": entry 1: the PNG image cannot be decoded: IDAT stream error");
   EXPECT_EQ(ReadAnimationFrames(std::vector<std::string>{Path("picture.cur")}).Reason(),
             Path("picture.cur") + ": it is a PNG picture, not an icon or cursor file");
 }
