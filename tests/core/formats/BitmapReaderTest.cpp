@@ -50,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {.width = 3, .height = 1, .bitCount = 8, .clrUsed = 2, .table = {Rgb(1, 1, 1), Rgb(2, 2, 2)},
                  .pixels = {1, 0, 7, 0}},
                 {0xFF020202, 0xFF010101, 0xFF000000}},
+        // A count past what 1 bit can index: only the two colours it can use are read.
+        BmpCase{"OverlongTableCount",
+                {.width = 2, .height = 1, .bitCount = 1, .clrUsed = 1000, .table = {Rgb(5, 5, 5), Rgb(6, 6, 6)},
+                 .pixels = {0x40, 0, 0, 0}},
+                {0xFF050505, 0xFF060606}},
         BmpCase{"FourBit", {.width = 3, .height = 1, .bitCount = 4, .clrUsed = 4, .table = kFour, .pixels = {0x12, 0x30, 0, 0}},
                 {0xFF00FF00, 0xFFFF0000, 0xFF030201}},
         // The OS/2 header: 16-bit sizes and a table of three-byte entries.
