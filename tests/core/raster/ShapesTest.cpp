@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
               "..OOOO../.O####O./O######O/O######O/O######O/O######O/.O####O./..OOOO.."),
         Shape(kEllipse, {1, 1, 4, 12}, ".O./.O./O#O/O#O/O#O/O#O/O#O/O#O/O#O/.O./.O."),  // the tips carried on
         Shape(kEllipse, {1, 1, 12, 5}, "..OOOOOOO../OO#######OO/OO#######OO/..OOOOOOO.."),
+        // Small boxes where the walk's first steps decide a whole row.
+        Shape(kEllipse, {0, 0, 7, 4}, ".OOOOO./O#####O/O#####O/.OOOOO."),
+        Shape(kEllipse, {0, 0, 3, 8}, ".O./.O./O#O/O#O/O#O/O#O/.O./.O."),
         Shape(kRoundRect, {1, 1, 7, 6}, ".OOOO./O####O/O####O/O####O/.OOOO."),  // corners larger than the box
         Shape(kEllipse, {7, 7, 2, 2}, ".###./#####/#####/#####/.###.", Pen::Null()),
         Shape(kEllipse, {1, 1, 3, 6}, "#/#/#/#", Pen::Null()), Shape(kRoundRect, {1, 1, 7, 3}, "#####", Pen::Null()),
