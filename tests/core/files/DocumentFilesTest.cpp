@@ -90,7 +90,8 @@ Bytes Set(std::size_t at, std::uint32_t value, int size = 4, Bytes b = EncodeIco
   return b;
 }
 
-// Each kind of damage is refused with its reason, and the document stays as it was. The
+// Each kind of damage is refused with its reason, and the document stays as it was (one case
+// of each kind: the icon reader's fuzz target tries every other cut and field). The
 // directory is at 0 (count at 4, entry 1's size at 14 and offset at 18), the bitmap header at 22.
 TEST_F(DocumentFiles, RefusesBadFilesSayingWhy) {
   const std::pair<Bytes, const char*> cases[] = {
@@ -98,21 +99,14 @@ TEST_F(DocumentFiles, RefusesBadFilesSayingWhy) {
       {{0, 0, 1}, "the file is too short to be an icon or cursor"},
       {Set(2, 3, 2), "it is not an icon or cursor file"},
       {Set(4, 0, 2), "the directory lists no images"},
-      {Slice(Set(0, 0, 0), 0, 20), "the directory is cut short"},
       {Set(18, 767), "entry 1 runs past the end of the file"},
       {Set(14, 0x20, 4, Set(18, 0xFFFFFFF0)), "entry 1 runs past the end of the file"},
       {Set(22, 12), "entry 1 has an image header of 12 bytes, not 40"},
-      {Set(38, 1), "entry 1 uses compression method 1, which is not supported"},
       {Set(30, 0x7FFFFFFF), "entry 1 has an unusable size of 32 × 1073741823"},
-      {Set(14, 30), "entry 1 is too short to hold an image header"},
-      {Set(14, 80), "the colour table of entry 1 is cut short"},
-      {Set(14, 40 + 64 + 511), "the pixel data of entry 1 is cut short"},
       {Set(14, 743), "the mask of entry 1 is cut short"},
       {IconFile({Entry(32, 32, 16), Entry(16, 16, 2)}), "entry 1 has an unsupported bit depth of 16"},  // the first reason
       {IconFile({{.raw = Hex("89504E47 0D0A1A0A 0000000D 49484452 7FFFFFFF 00000020 08060000 00 0BADC0DE")}}),
        "entry 1 has an unusable size of 2147483647 × 32"},  // a PNG image's header
-      // 16 × 16 at 32 bits without alpha, and the mask's 64 bytes left off.
-      {Set(14, 40 + 1024, 4, IconFile({Entry(16, 16, 32)})), "the mask of entry 1 is cut short"},
   };
   for (const auto& [bytes, reason] : cases) {
     Put("bad.ico", bytes);
