@@ -11,7 +11,6 @@
 #include "formats/IconWriter.h"
 #include "support/AniFileBuilder.h"
 #include "support/IconFileBuilder.h"
-#include "support/PngBuilder.h"
 #include "support/TempFolder.h"
 #include "xcursor/XCursorFile.h"
 
@@ -28,16 +27,6 @@ Surface Picture(Colour blue = Rgb(0, 0, 255)) {
   for (int k = 0; k < 1024; ++k) s.Pixels()[k] = k % 32 < 4 ? 0xE0E0E0 : Rgb(k % 32 * 8, k / 4, 77);
   s.SetPixel(31, 31, blue);
   return s;
-}
-
-// Picture() as an RGBA PNG, its transparent grey fully transparent.
-Bytes PngOf(const Surface& s) {
-  PngLayout png{.width = 32, .height = 32};
-  for (Colour c : s.Pixels()) {
-    const int rgba[] = {RedOf(c), GreenOf(c), BlueOf(c), c == 0xE0E0E0 ? 0 : 255};
-    png.pixels.insert(png.pixels.end(), std::begin(rgba), std::end(rgba));
-  }
-  return EncodePng(png);
 }
 
 Bytes Icon(int depth, const Surface& s = Picture()) { return EncodeIconFile(s, 0xE0E0E0, depth).bytes; }
@@ -65,8 +54,6 @@ TEST_F(CliTest, InfoListsTheDirectoryAndMarksTheEntryTheEditorOpens) {
             "  entry width height colours planes   bits    bytes   offset image\n"
             "      1    16     16       0      1     24      872       38    24\n"
             "*     2    32     32      16      0      0      744      910     4\n");
-  Put("picture.ico", PngOf(Picture()));
-  EXPECT_EQ(Cli({"info", "picture.ico"}).out, "picture.ico: PNG picture, 32 × 32, 32 bits per pixel\n");
 }
 
 // Convert writes exactly what the editor's writers write for the image it opens (with the transparent colour
