@@ -77,8 +77,6 @@ TEST_F(DocumentFiles, AFailedSaveOrExportChangesNothing) {
   EXPECT_EQ(SaveDocumentAsIcon(doc_, Path("taken.ico"), 4).Reason(), "Is a directory");
   EXPECT_EQ(SaveDocumentAsIcon(doc_, Path("a.ico"), 16).Reason(), "16 bits per pixel cannot be written");
   EXPECT_FALSE(SaveDocumentAsCursor(doc_, Path("none/a.cur"), 4, PaletteMode::Standard, {}));
-  EXPECT_FALSE(ExportDocumentAsBitmap(doc_, Path("none/a.bmp"), 4));
-  EXPECT_FALSE(ExportDocumentAsPcx(doc_, Path("none/a.pcx"), 4));
   ExpectUntouched();
   EXPECT_EQ(Text("a.ico"), "old");
   EXPECT_EQ(Names(), (std::vector<std::string>{"a.ico", "taken.ico"}));
