@@ -39,7 +39,12 @@ struct IconEntryInfo {
 
   // "entry 2": how messages name the entry (counted from 1, as people do).
   std::string Label() const { return "entry " + std::to_string(index + 1); }
-  std::span<const std::uint8_t> Bytes(std::span<const std::uint8_t> file) const { return file.subspan(offset, size); }
+  // The entry's data; empty when it does not lie inside `file` (the directory
+  // reader marks such entries, so this only guards a caller that forgot).
+  std::span<const std::uint8_t> Bytes(std::span<const std::uint8_t> file) const {
+    if (offset > file.size() || size > file.size() - offset) return {};
+    return file.subspan(offset, size);
+  }
 };
 
 struct IconDirectory {
